@@ -1,0 +1,29 @@
+#ifndef VARNEL_BANK_BANK_SCHEMA_H
+#define VARNEL_BANK_BANK_SCHEMA_H
+
+#include <QString>
+#include <QStringList>
+
+// The layout of the question bank file: its name, its two tables and their
+// fields, and the indexes the record sources look questions and hints up by.
+namespace BankSchema {
+
+// The bank is looked for under this bare name in the working folder.
+inline const QString fileName = QStringLiteral("newgen2.mdb");
+
+inline const QString poolTable = QStringLiteral("pool");
+inline const QString hintsTable = QStringLiteral("Hints");
+
+// Fields of table pool, in the order a question is read: number, stem, answer, choices.
+QStringList poolFields();
+// Fields of table Hints: the question number and the hint text.
+QStringList hintFields();
+
+// Statements that create both tables (all fields text) and their indexes in an empty file.
+QStringList createStatements();
+// Statements that add the look-up indexes when they are missing; harmless when present.
+QStringList indexStatements();
+
+} // namespace BankSchema
+
+#endif

@@ -1,0 +1,46 @@
+#ifndef VARNEL_TESTS_SUPPORT_TEST_BANK_H
+#define VARNEL_TESTS_SUPPORT_TEST_BANK_H
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVector>
+
+// One question as the tests write it into a bank: number, stem, answer, choices A to D.
+struct TestQuestion {
+    QString number;
+    QString stem;
+    QString answer;
+    QString a, b, c, d;
+};
+
+struct TestHint {
+    QString number;
+    QString text;
+};
+
+// A question bank file written into a fresh temporary folder, the folder the
+// program under test treats as its working directory.
+class TestBank {
+public:
+    TestBank();
+    bool isValid() const { return m_dir.isValid(); }
+    QString folder() const { return m_dir.path(); }
+    QString filePath() const;
+
+    // Writes newgen2.mdb with both tables (and their indexes) and the given rows, in order.
+    bool write(const QVector<TestQuestion>& questions, const QVector<TestHint>& hints = {});
+    // Runs SQL statements on the written file (for fixtures the writer does not cover).
+    bool exec(const QStringList& statements);
+    // Reads one column of a table in row order, straight from the file.
+    QStringList column(const QString& table, const QString& field) const;
+
+    // A small General-class bank: a few questions of several topics with some hints.
+    static QVector<TestQuestion> sampleQuestions();
+    static QVector<TestHint> sampleHints();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+#endif
