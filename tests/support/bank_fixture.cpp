@@ -1,4 +1,4 @@
-#include "test_bank.h"
+#include "bank_fixture.h"
 
 #include "bank/bank_schema.h"
 
