@@ -1,1 +1,20 @@
-int main() { return 0; }
+#include "main_window/dialogs.h"
+#include "main_window/frm_theo.h"
+#include "main_window/random_draw.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(programTitle);
+    QtDialogs dialogs;
+    ClockRandomDraw draw;
+    FrmTheo window(QDir::currentPath(), dialogs, draw);
+    if (const BankStatus status = window.openQuestionBank(); !status) {
+        dialogs.message(nullptr, status.reason());
+        return 1;
+    }
+    window.show();
+    return app.exec();
+}

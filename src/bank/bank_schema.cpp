@@ -8,15 +8,23 @@ QStringList poolFields() {
             QStringLiteral("D")};
 }
 
-QStringList hintFields() { return {QStringLiteral("GN"), QStringLiteral("hints")}; }
+QStringList hintFields() {
+    return {QStringLiteral("GN"), QStringLiteral("hints")};
+}
 
-QStringList indexStatements() {
+Index lookupIndex(const QString& table) {
     // Criteria compare without regard to letter case, so the indexes do too;
     // otherwise every look-up would scan the whole table.
-    return {QStringLiteral("CREATE INDEX IF NOT EXISTS pool_GNumber_nocase "
-                           "ON pool (GNumber COLLATE NOCASE)"),
-            QStringLiteral("CREATE INDEX IF NOT EXISTS Hints_GN_nocase "
-                           "ON Hints (GN COLLATE NOCASE)")};
+    const QString field = table.compare(hintsTable, Qt::CaseInsensitive) == 0
+                              ? QStringLiteral("GN")
+                              : QStringLiteral("GNumber");
+    const QString name = QStringLiteral("%1_%2_nocase").arg(table, field);
+    return {name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3 COLLATE NOCASE)")
+                      .arg(name, table, field)};
+}
+
+QStringList indexStatements() {
+    return {lookupIndex(poolTable).statement, lookupIndex(hintsTable).statement};
 }
 
 QStringList createStatements() {

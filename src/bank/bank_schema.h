@@ -23,6 +23,12 @@ QStringList hintFields();
 QStringList createStatements();
 // Statements that add the look-up indexes when they are missing; harmless when present.
 QStringList indexStatements();
+// The look-up index of one table: its name and the statement that creates it.
+struct Index {
+    QString name;
+    QString statement;
+};
+Index lookupIndex(const QString& table);
 
 } // namespace BankSchema
 

@@ -1,0 +1,439 @@
+#include "bank/record_source.h"
+
+#include "bank/bank_schema.h"
+#include "bank/criterion.h"
+#include "bank/field_binding.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUrl>
+#include <atomic>
+
+namespace {
+
+QString quoted(const QString& name) {
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+QString nextConnectionName(const QString& table) {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("varnel-%1-%2").arg(table).arg(++counter);
+}
+
+} // namespace
+
+RecordSource::RecordSource(const QString& table, const QStringList& fields)
+    : m_table(table), m_fields(fields), m_connectionName(nextConnectionName(table)) {}
+
+RecordSource::~RecordSource() {
+    close();
+}
+
+BankStatus RecordSource::open(const QString& filePath) {
+    close();
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return BankStatus::failure(QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        return BankStatus::failure(QStringLiteral("it is not a file"));
+    if (!info.isReadable())
+        return BankStatus::failure(QStringLiteral("the file cannot be read"));
+
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    if (!m_db.isValid())
+        return BankStatus::failure(QStringLiteral("the SQLite driver of Qt is not installed"));
+    // mode=rw: a missing file is an error, never a new empty bank.
+    m_db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString() +
+                         QStringLiteral("?mode=rw"));
+    m_db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+    if (!m_db.open()) {
+        const QString reason = m_db.lastError().text();
+        close();
+        return BankStatus::failure(reason);
+    }
+    if (BankStatus status = checkTable(); !status) {
+        close();
+        return status;
+    }
+    ensureIndex();
+    return BankStatus::success();
+}
+
+void RecordSource::close() {
+    qDeleteAll(m_queries);
+    m_queries.clear();
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_rowId = m_bookmark = 0;
+    m_newPending = m_currentDeleted = false;
+}
+
+BankStatus RecordSource::checkTable() {
+    // Reading the schema is also the first read of the file, so a file that is no
+    // database at all is found out here, before anything could be written to it.
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
+        return failure(QStringLiteral("it cannot be read as a database"), query);
+    QStringList present;
+    while (query.next())
+        present << query.value(1).toString();
+    if (present.isEmpty())
+        return BankStatus::failure(QStringLiteral("it has no table \"%1\"").arg(m_table));
+    QStringList missing;
+    for (const QString& field : m_fields)
+        if (!present.contains(field, Qt::CaseInsensitive))
+            missing << field;
+    if (!missing.isEmpty())
+        return BankStatus::failure(QStringLiteral("its table \"%1\" lacks the field(s) %2")
+                                       .arg(m_table, missing.join(QStringLiteral(", "))));
+    return BankStatus::success();
+}
+
+void RecordSource::ensureIndex() {
+    const BankSchema::Index index = BankSchema::lookupIndex(m_table);
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"));
+    query.addBindValue(index.name);
+    if (query.exec() && query.next())
+        return;
+    // A read-only or locked file simply goes without the index: look-ups still
+    // work, only slower on a large bank.
+    QSqlQuery create(m_db);
+    create.exec(index.statement);
+}
+
+void RecordSource::bind(const QString& field, FieldBinding* binding) {
+    m_bindings.append({field, binding});
+}
+
+BankStatus RecordSource::failure(const QString& what, const QSqlQuery& query) const {
+    const QString detail = query.lastError().databaseText().isEmpty()
+                               ? query.lastError().text()
+                               : query.lastError().databaseText();
+    return BankStatus::failure(
+        detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'));
+}
+
+QSqlQuery& RecordSource::prepared(const QString& sql) {
+    QSqlQuery*& query = m_queries[sql];
+    if (!query) {
+        query = new QSqlQuery(m_db);
+        query->prepare(sql);
+    }
+    return *query;
+}
+
+BankStatus RecordSource::neighbour(const QString& sql, qint64 from, qint64& result) {
+    result = 0;
+    if (!m_db.isOpen())
+        return BankStatus::failure(QStringLiteral("the question bank is not open"));
+    QSqlQuery& query = prepared(sql.arg(quoted(m_table)));
+    if (sql.contains(QLatin1Char('?')))
+        query.bindValue(0, from);
+    if (!query.exec())
+        return failure(QStringLiteral("the table could not be read"), query);
+    if (query.next())
+        result = query.value(0).toLongLong();
+    query.finish();
+    return BankStatus::success();
+}
+
+namespace {
+const QString firstRowSql = QStringLiteral("SELECT min(rowid) FROM %1");
+const QString lastRowSql = QStringLiteral("SELECT max(rowid) FROM %1");
+const QString nextRowSql =
+    QStringLiteral("SELECT rowid FROM %1 WHERE rowid > ? ORDER BY rowid LIMIT 1");
+const QString previousRowSql =
+    QStringLiteral("SELECT rowid FROM %1 WHERE rowid < ? ORDER BY rowid DESC LIMIT 1");
+} // namespace
+
+BankStatus RecordSource::moveFirst() {
+    return moveBy(firstRowSql, ValidateAction::MoveFirst);
+}
+BankStatus RecordSource::moveLast() {
+    return moveBy(lastRowSql, ValidateAction::MoveLast);
+}
+BankStatus RecordSource::moveNext() {
+    return moveBy(nextRowSql, ValidateAction::MoveNext);
+}
+BankStatus RecordSource::movePrevious() {
+    return moveBy(previousRowSql, ValidateAction::MovePrevious);
+}
+
+BankStatus RecordSource::moveBy(const QString& targetSql, ValidateAction action) {
+    const bool stepping =
+        action == ValidateAction::MoveNext || action == ValidateAction::MovePrevious;
+    qint64 target = 0;
+    if (!m_newPending) {
+        if (BankStatus s = neighbour(targetSql, m_rowId, target); !s)
+            return s;
+        // Stepping past either end keeps the row that is current, untouched.
+        if (stepping && (target == 0 || m_rowId == 0))
+            return m_rowId == 0 && target == 0 ? moveFirst() : BankStatus::success();
+    }
+    const bool wasPending = m_newPending;
+    bool cancelled = false;
+    if (BankStatus s = leaveRow(action, cancelled); !s || cancelled)
+        return s;
+    if (wasPending) {
+        // The pending row was saved or dropped on leaving; step from where that left us.
+        if (BankStatus s = neighbour(targetSql, m_rowId, target); !s)
+            return s;
+        if (target == 0)
+            target = m_rowId;
+    }
+    m_currentDeleted = false;
+    return show(target);
+}
+
+BankStatus RecordSource::findFirst(const QString& text) {
+    m_noMatch = true;
+    const std::optional<Criterion> criterion = parseCriterion(text, m_fields);
+    if (!criterion)
+        return BankStatus::success();
+    if (!m_db.isOpen())
+        return BankStatus::failure(QStringLiteral("the question bank is not open"));
+    QSqlQuery& query = prepared(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? COLLATE NOCASE "
+                                               "ORDER BY rowid LIMIT 1")
+                                    .arg(quoted(m_table), quoted(criterion->field)));
+    query.bindValue(0, criterion->value);
+    if (!query.exec())
+        return failure(QStringLiteral("the search could not be run"), query);
+    const qint64 target = query.next() ? query.value(0).toLongLong() : 0;
+    query.finish();
+    if (target == 0)
+        return BankStatus::success();
+    m_noMatch = false;
+    bool cancelled = false;
+    if (BankStatus s = leaveRow(ValidateAction::Find, cancelled); !s || cancelled)
+        return s;
+    m_currentDeleted = false;
+    return show(target);
+}
+
+BankStatus RecordSource::addNew() {
+    if (!m_db.isOpen())
+        return BankStatus::failure(QStringLiteral("the question bank is not open"));
+    bool cancelled = false;
+    if (BankStatus s = leaveRow(ValidateAction::AddNew, cancelled); !s || cancelled)
+        return s;
+    m_bookmark = m_rowId;
+    m_newPending = true;
+    m_currentDeleted = false;
+    showEmpty();
+    return BankStatus::success();
+}
+
+BankStatus RecordSource::update() {
+    if (!m_db.isOpen())
+        return BankStatus::failure(QStringLiteral("the question bank is not open"));
+    if (!m_newPending && !hasCurrentRow())
+        return BankStatus::failure(QStringLiteral("there is no current record to save"));
+    if (m_validate) {
+        qint16 action = static_cast<qint16>(ValidateAction::Update);
+        qint16 save = anyBindingChanged() ? -1 : 0;
+        m_validate(action, save);
+        if (action == 0)
+            return BankStatus::success();
+    }
+    if (BankStatus s = m_newPending ? insertPending() : writeBack(); !s)
+        return s;
+    return show(m_rowId);
+}
+
+BankStatus RecordSource::deleteCurrent() {
+    if (m_newPending)
+        return BankStatus::failure(QStringLiteral("the new record has not been saved yet"));
+    if (!hasCurrentRow())
+        return BankStatus::failure(QStringLiteral("there is no current record to delete"));
+    if (m_validate) {
+        qint16 action = static_cast<qint16>(ValidateAction::Delete);
+        qint16 save = 0;
+        m_validate(action, save);
+        if (action == 0)
+            return BankStatus::success();
+    }
+    return runInTransaction([this] {
+        QSqlQuery& query =
+            prepared(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)));
+        query.bindValue(0, m_rowId);
+        if (!query.exec())
+            return failure(QStringLiteral("the record could not be deleted"), query);
+        m_currentDeleted = true;
+        return BankStatus::success();
+    });
+}
+
+BankStatus RecordSource::refresh() {
+    bool cancelled = false;
+    if (BankStatus s = leaveRow(ValidateAction::Refresh, cancelled); !s || cancelled)
+        return s;
+    m_newPending = m_currentDeleted = false;
+    qint64 first = 0;
+    if (BankStatus s = neighbour(firstRowSql, 0, first); !s)
+        return s;
+    return show(first);
+}
+
+BankStatus RecordSource::leaveRow(ValidateAction action, bool& cancelled) {
+    cancelled = false;
+    if (!hasCurrentRow() && !m_newPending)
+        return BankStatus::success();
+    if (m_validate) {
+        qint16 code = static_cast<qint16>(action);
+        qint16 save = anyBindingChanged() ? -1 : 0;
+        m_validate(code, save);
+        if (code == 0) {
+            cancelled = true;
+            return BankStatus::success();
+        }
+    }
+    return writeBack();
+}
+
+BankStatus RecordSource::writeBack() {
+    if (m_newPending) {
+        // Leaving a new row saves it only when something was put into it; an
+        // untouched new row is dropped, and the row before it is current again.
+        if (anyBindingChanged())
+            return insertPending();
+        m_newPending = false;
+        m_rowId = m_bookmark;
+        return BankStatus::success();
+    }
+    if (m_currentDeleted || !anyBindingChanged())
+        return BankStatus::success();
+    return updateChangedFields();
+}
+
+BankStatus RecordSource::insertPending() {
+    QStringList names, marks;
+    for (const QString& field : m_fields) {
+        names << quoted(field);
+        marks << QStringLiteral("?");
+    }
+    return runInTransaction([&] {
+        QSqlQuery& query = prepared(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(quoted(m_table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
+        for (int i = 0; i < m_fields.size(); ++i)
+            query.bindValue(i, textFor(m_fields.at(i)));
+        if (!query.exec())
+            return failure(QStringLiteral("the new record could not be saved"), query);
+        m_rowId = query.lastInsertId().toLongLong();
+        m_newPending = false;
+        return BankStatus::success();
+    });
+}
+
+BankStatus RecordSource::updateChangedFields() {
+    const QHash<QString, QString> changed = changedValues();
+    QStringList assignments;
+    QVector<QString> values;
+    for (const QString& field : m_fields) {
+        if (!changed.contains(field))
+            continue;
+        assignments << quoted(field) + QStringLiteral(" = ?");
+        values << changed.value(field);
+    }
+    return runInTransaction([&] {
+        QSqlQuery query(m_db);
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                          .arg(quoted(m_table), assignments.join(QStringLiteral(", "))));
+        for (const QString& value : values)
+            query.addBindValue(value);
+        query.addBindValue(m_rowId);
+        if (!query.exec())
+            return failure(QStringLiteral("the record could not be saved"), query);
+        return BankStatus::success();
+    });
+}
+
+BankStatus RecordSource::runInTransaction(const std::function<BankStatus()>& work) {
+    if (!m_db.transaction())
+        return BankStatus::failure(QStringLiteral("the question bank is busy or cannot be "
+                                                  "written (%1)")
+                                       .arg(m_db.lastError().databaseText()));
+    BankStatus status = work();
+    if (status && !m_db.commit()) {
+        status = BankStatus::failure(QStringLiteral("the change could not be saved (%1)")
+                                         .arg(m_db.lastError().databaseText()));
+    }
+    if (!status)
+        m_db.rollback();
+    return status;
+}
+
+bool RecordSource::anyBindingChanged() const {
+    for (const Bound& bound : m_bindings)
+        if (bound.binding->writesBack() && bound.binding->isChanged())
+            return true;
+    return false;
+}
+
+QHash<QString, QString> RecordSource::changedValues() const {
+    QHash<QString, QString> values;
+    for (const Bound& bound : m_bindings)
+        if (bound.binding->writesBack() && bound.binding->isChanged() &&
+            !values.contains(bound.field))
+            values.insert(bound.field, bound.binding->text());
+    return values;
+}
+
+QString RecordSource::textFor(const QString& field) const {
+    const QHash<QString, QString> changed = changedValues();
+    if (changed.contains(field))
+        return changed.value(field);
+    for (const Bound& bound : m_bindings)
+        if (bound.field == field && bound.binding->writesBack())
+            return bound.binding->text();
+    return QString(QLatin1String(""));
+}
+
+BankStatus RecordSource::show(qint64 rowId) {
+    m_rowId = rowId;
+    if (rowId == 0) {
+        showEmpty();
+        return BankStatus::success();
+    }
+    QStringList names;
+    for (const QString& field : m_fields)
+        names << quoted(field);
+    QSqlQuery& query = prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                    .arg(names.join(QLatin1Char(',')), quoted(m_table)));
+    query.bindValue(0, rowId);
+    if (!query.exec())
+        return failure(QStringLiteral("the record could not be read"), query);
+    QVector<QString> values(m_fields.size());
+    if (query.next())
+        for (int i = 0; i < m_fields.size(); ++i)
+            values[i] = query.value(i).toString();
+    else
+        m_currentDeleted = true; // removed by another program meanwhile
+    query.finish();
+    fillBindings(values);
+    return BankStatus::success();
+}
+
+void RecordSource::showEmpty() {
+    fillBindings(QVector<QString>(m_fields.size()));
+}
+
+void RecordSource::fillBindings(const QVector<QString>& values) {
+    // Every control is filled before any change handler runs, so a handler always
+    // sees the whole new row.
+    QVector<FieldBinding*> changed;
+    for (const Bound& bound : m_bindings) {
+        const qsizetype column = m_fields.indexOf(bound.field);
+        if (bound.binding->fill(column >= 0 ? values.at(column) : QString()))
+            changed << bound.binding;
+    }
+    for (FieldBinding* binding : changed)
+        binding->notifyChanged();
+}

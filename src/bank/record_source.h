@@ -1,0 +1,126 @@
+#ifndef VARNEL_BANK_RECORD_SOURCE_H
+#define VARNEL_BANK_RECORD_SOURCE_H
+
+#include "bank/bank_status.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+class FieldBinding;
+
+// What a record source is about to do when it asks whether the current row may be left.
+enum class ValidateAction : qint16 {
+    Cancel = 0,
+    MoveFirst = 1,
+    MovePrevious = 2,
+    MoveNext = 3,
+    MoveLast = 4,
+    AddNew = 5,
+    Update = 6,
+    Delete = 7,
+    Find = 8,
+    Refresh = 10,
+};
+
+// One cursor over one table of the question bank, with its own connection.
+//
+// The cursor holds the rowid of its current row, never a copy of the table, so
+// every move and search is one indexed query whatever the size of the table. Rows
+// are visited in rowid order. Controls bound to a field are filled on every change
+// of row; a bound text box whose text changed after the fill is written back into
+// the row being left or saved, inside a transaction. A failed write-back refuses
+// the move, so typed text is never lost.
+class RecordSource {
+public:
+    using ValidateHandler = std::function<void(qint16& action, qint16& save)>;
+
+    RecordSource(const QString& table, const QStringList& fields);
+    ~RecordSource();
+    RecordSource(const RecordSource&) = delete;
+    RecordSource& operator=(const RecordSource&) = delete;
+
+    // How long a write waits for another program's lock before it gives up.
+    void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
+    // Opens the file read-write without ever creating it, and checks that the table
+    // and its fields are there. Adds the look-up index when it is missing and the
+    // file can be written. No row is current until the first move.
+    BankStatus open(const QString& filePath);
+    // Releases the file. A pending new row and changed boxes are dropped, not saved.
+    void close();
+    bool isOpen() const { return m_db.isOpen(); }
+
+    // Binds a control to a field; the source does not own it.
+    void bind(const QString& field, FieldBinding* binding);
+    // Runs just before the current row is left; setting action to 0 cancels the move.
+    void setValidateHandler(ValidateHandler handler) { m_validate = std::move(handler); }
+
+    BankStatus moveFirst();
+    // On the last row, the last row stays current.
+    BankStatus moveNext();
+    // On the first row, the first row stays current.
+    BankStatus movePrevious();
+    BankStatus moveLast();
+    // Makes the first row (in row order) matching "Field = 'value'" current. A
+    // criterion that does not parse matches nothing. Check noMatch() afterwards.
+    BankStatus findFirst(const QString& criterion);
+    bool noMatch() const { return m_noMatch; }
+    // Starts a new, empty row that is saved by update() (or by leaving it with text in it).
+    BankStatus addNew();
+    // Saves the pending new row, or the changed boxes of the current row.
+    BankStatus update();
+    // Deletes the current row; the controls keep showing it until the next move.
+    BankStatus deleteCurrent();
+    // Reopens the table and makes its first row current.
+    BankStatus refresh();
+
+    bool hasCurrentRow() const { return m_rowId != 0 && !m_currentDeleted; }
+    bool isNewPending() const { return m_newPending; }
+    const QString& table() const { return m_table; }
+    const QStringList& fields() const { return m_fields; }
+
+private:
+    struct Bound {
+        QString field;
+        FieldBinding* binding;
+    };
+
+    BankStatus moveBy(const QString& targetSql, ValidateAction action);
+    BankStatus leaveRow(ValidateAction action, bool& cancelled);
+    BankStatus writeBack();
+    BankStatus insertPending();
+    BankStatus updateChangedFields();
+    BankStatus show(qint64 rowId);
+    void showEmpty();
+    void fillBindings(const QVector<QString>& values);
+    bool anyBindingChanged() const;
+    QHash<QString, QString> changedValues() const;
+    QString textFor(const QString& field) const;
+    BankStatus neighbour(const QString& sql, qint64 from, qint64& result);
+    BankStatus runInTransaction(const std::function<BankStatus()>& work);
+    BankStatus checkTable();
+    void ensureIndex();
+    BankStatus failure(const QString& what, const QSqlQuery& query) const;
+    QSqlQuery& prepared(const QString& sql);
+
+    QString m_table;
+    QStringList m_fields;
+    QString m_connectionName;
+    QSqlDatabase m_db;
+    int m_busyTimeoutMs = 3000;
+    QVector<Bound> m_bindings;
+    ValidateHandler m_validate;
+    QHash<QString, QSqlQuery*> m_queries;
+
+    qint64 m_rowId = 0;    // 0: no current row
+    qint64 m_bookmark = 0; // the row that was current when a new row was started
+    bool m_newPending = false;
+    bool m_currentDeleted = false;
+    bool m_noMatch = false;
+};
+
+#endif

@@ -1,0 +1,17 @@
+#ifndef VARNEL_DISPLAY_FRM_TABLE_H
+#define VARNEL_DISPLAY_FRM_TABLE_H
+
+#include <QWidget>
+
+class QTextEdit;
+
+// The table window: the rich-text file NTO-1.rtf, loaded when the window is created.
+class FrmTable : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmTable(const QString& rtfPath, QWidget* parent = nullptr);
+
+    QTextEdit* RichTextBox1;
+};
+
+#endif

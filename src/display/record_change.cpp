@@ -1,0 +1,70 @@
+#include "main_window/click_label.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
+#include "main_window/topic_catalogue.h"
+#include "main_window/twips.h"
+#include "text_rules.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+void FrmTheo::Text1_Change() {
+    // Each shown label lies exactly over its hidden box, so the rows that start-up
+    // drew for the answer boxes are the rows the learner sees.
+    using Pair = std::pair<QWidget*, QWidget*>;
+    const Pair overlay[] = {
+        Pair{Label13, Text3}, Pair{Label12, Text1}, Pair{Label8, Text5},
+        Pair{Label9, Text6},  Pair{Label10, Text7}, Pair{Label11, Text8},
+    };
+    for (auto [label, box] : overlay) {
+        twips::setLeft(label, twips::left(box));
+        twips::setTop(label, twips::top(box));
+        twips::setHeight(label, twips::height(box));
+        twips::setWidth(label, twips::width(box));
+    }
+
+    if (const auto topic = TopicCatalogue::nameForCode(trimSpaces(Text1->text()).left(2)))
+        Combo1->setEditText(*topic);
+
+    if (Text1->text().isEmpty())
+        return; // a new blank record
+
+    // The untrimmed number is looked up; a number the criterion cannot hold (an
+    // apostrophe in it) simply finds no hint. Only a refused save of typed hint
+    // text is worth telling the learner about.
+    reportBankStatus(
+        Data2->recordset().findFirst(QStringLiteral("GN = '") + Text1->text() + QLatin1Char('\'')));
+
+    // Let queued events run; one of them may change the question again, so the
+    // figure step below reads the number afresh.
+    QCoreApplication::processEvents();
+
+    if (m_shared.StartupFlag != flagTrue)
+        return;
+    FigureLookup(trimSpaces(Text1->text()));
+}
+
+void FrmTheo::Command8_Click() {
+    Text10->show();
+}
+
+void FrmTheo::Data1_Validate(qint16& Action, qint16& Save) {
+    Q_UNUSED(Action);
+    Q_UNUSED(Save);
+    Text10->hide();
+}
+
+void FrmTheo::mnuHelpHint_Click() {
+    mnuHelpHint->setChecked(!mnuHelpHint->isChecked());
+    if (mnuHelpHint->isChecked()) {
+        Command8->show();
+    } else {
+        Command8->hide();
+        Text10->hide();
+    }
+}

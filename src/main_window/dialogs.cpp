@@ -1,0 +1,17 @@
+#include "main_window/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+void QtDialogs::message(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QString& defaultText) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent, programTitle, prompt, QLineEdit::Normal,
+                                               defaultText, &accepted);
+    return accepted ? text : QString();
+}

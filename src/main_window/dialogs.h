@@ -1,0 +1,31 @@
+#ifndef VARNEL_MAIN_WINDOW_DIALOGS_H
+#define VARNEL_MAIN_WINDOW_DIALOGS_H
+
+#include <QString>
+
+class QWidget;
+
+// The program's title: the main window's caption and every message box's title.
+inline const QString programTitle = QStringLiteral("Varnel Theory");
+
+// The two dialogs the program uses. The window gets them from outside so that
+// tests can answer them without a person at the screen.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal message with an OK button only, no icon and the program's title.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A modal input box; Cancel gives empty text.
+    virtual QString inputBox(QWidget* parent, const QString& prompt,
+                             const QString& defaultText = QString()) = 0;
+};
+
+// The dialogs a learner sees.
+class QtDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    QString inputBox(QWidget* parent, const QString& prompt,
+                     const QString& defaultText = QString()) override;
+};
+
+#endif

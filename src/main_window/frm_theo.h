@@ -1,0 +1,191 @@
+#ifndef VARNEL_MAIN_WINDOW_FRM_THEO_H
+#define VARNEL_MAIN_WINDOW_FRM_THEO_H
+
+#include "bank/bank_status.h"
+#include "main_window/aux_window.h"
+#include "shared_module.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class ClickLabel;
+class DataControl;
+class Dialogs;
+class FieldBinding;
+class FrmAbout;
+class FrmPicture;
+class FrmTable;
+class OutlineShape;
+class RandomDraw;
+
+// The program's one main window. Controls carry their layout names; handlers carry
+// the names of their control and event. Each subsystem's handlers are defined in
+// that subsystem's folder (drill/, display/, authoring/, about/).
+class FrmTheo : public QMainWindow {
+    Q_OBJECT
+public:
+    // workingDir holds newgen2.mdb, the figure bitmaps and NTO-1.rtf. Creating the
+    // window runs its load handler; the question bank opens afterwards.
+    FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw,
+            QWidget* parent = nullptr);
+    ~FrmTheo() override;
+
+    // Opens both record sources and makes their first rows current. On failure the
+    // reason names the file, its folder and what is wrong with it.
+    BankStatus openQuestionBank();
+    // Where the program looks for a file given by its bare name.
+    QString workingFile(const QString& bareName) const;
+    SharedModule& sharedModule() { return m_shared; }
+
+    // --- Topic row
+    QLabel* Label7;
+    QComboBox* Combo1;
+    QListWidget* List1;
+    DataControl* Data2;
+    // --- Question area
+    QLabel* Label5;
+    QLineEdit* Text1;
+    ClickLabel* Label12;
+    QPushButton* Command6;
+    QPlainTextEdit* Text3;
+    ClickLabel* Label13;
+    QPushButton* Command11;
+    QPushButton* Command7;
+    // --- Answer area
+    QLabel* Label6;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QPlainTextEdit* Text5;
+    QPlainTextEdit* Text6;
+    QPlainTextEdit* Text7;
+    QPlainTextEdit* Text8;
+    ClickLabel* Label8;
+    ClickLabel* Label9;
+    ClickLabel* Label10;
+    ClickLabel* Label11;
+    QLineEdit* Text4;
+    QGroupBox* Frame1;
+    QRadioButton* Option1;
+    QRadioButton* Option2;
+    // --- Bottom row and top edge
+    DataControl* Data1;
+    QComboBox* Combo2;
+    QPlainTextEdit* Text10;
+    QPushButton* Command8;
+    QLineEdit* Text11;
+    QLineEdit* Text12;
+    // --- Authoring controls, laid out hidden
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command5;
+    QPushButton* Command9;
+    QPushButton* Command3;
+    QPushButton* Command10;
+    QPushButton* Command4;
+    QLineEdit* Text9;
+    QPlainTextEdit* Text2;
+    // --- Outlines
+    OutlineShape* Shape1;
+    OutlineShape* Shape2;
+    OutlineShape* Shape3;
+    // --- Menus
+    QMenu* mnuThFile;
+    QAction* mnuFileExit;
+    QMenu* mnuHelp;
+    QAction* mnuHelpHint;
+    QAction* mnuHelpAbout;
+
+    // --- Start-up and shutdown (main_window/startup.cpp)
+    void Form_Load();
+    void Form_Unload(qint16& Cancel);
+    void mnuFileExit_Click();
+
+    // --- Answer checking and modes (drill/answer_checking.cpp)
+    void Label8_Click();
+    void Label9_Click();
+    void Label10_Click();
+    void Label11_Click();
+    void Text5_Click();
+    void Text6_Click();
+    void Text7_Click();
+    void Text8_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Text4_Change();
+
+    // --- Topic and number jumps (drill/topic_jump.cpp)
+    void Combo1_Click();
+    void Combo1_DblClick();
+    void Command7_NewItem(const QString& number);
+
+    // --- Record change and hints (display/record_change.cpp)
+    void Text1_Change();
+    void Command8_Click();
+    void Data1_Validate(qint16& Action, qint16& Save);
+    void mnuHelpHint_Click();
+
+    // --- Figures and the figure and table windows (display/figures.cpp)
+    void FigureLookup(const QString& number);
+    void Command11_Click();
+    FrmPicture* frmPicture();
+    FrmTable* frmTable();
+    // The windows if they exist, without creating them.
+    FrmPicture* existingFrmPicture() const;
+    FrmTable* existingFrmTable() const;
+
+    // --- Record editing and search (authoring/record_editing.cpp)
+    void Command1_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command10_Click();
+
+    // --- Pool text import (authoring/pool_import.cpp)
+    void Command3_Click();
+    void Command4_Click();
+    void Command9_Click();
+
+    // --- About box (about/about_menu.cpp)
+    void mnuHelpAbout_Click();
+    FrmAbout* frmAbout();
+    FrmAbout* existingFrmAbout() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void placeControls();
+    void bindControls();
+    void wireHandlers();
+    // Shows a failure of the question bank to the learner; true when status is ok.
+    bool reportBankStatus(const BankStatus& status);
+    // One answer check for the choice with the given answer value (1 = A ... 4 = D).
+    void checkAnswer(int answerValue);
+
+    QString m_workingDir;
+    Dialogs& m_dialogs;
+    RandomDraw& m_draw;
+    SharedModule m_shared;
+    std::vector<std::unique_ptr<FieldBinding>> m_labelBindings;
+    AuxWindow m_frmPicture;
+    AuxWindow m_frmTable;
+    AuxWindow m_frmAbout;
+};
+
+#endif

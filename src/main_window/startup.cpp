@@ -1,0 +1,75 @@
+#include "main_window/answer_placement.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
+#include "main_window/random_draw.h"
+#include "main_window/topic_catalogue.h"
+#include "main_window/twips.h"
+
+#include "bank/bank_schema.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+void FrmTheo::Form_Load() {
+    m_shared.StartupFlag = flagTrue;
+    for (const QString& name : TopicCatalogue::names())
+        List1->addItem(name);
+    for (const QString& name : TopicCatalogue::names())
+        Combo1->addItem(name);
+    Combo1->setEditText(QStringLiteral("Commission's Rules"));
+    Option1->setChecked(true); // raises its click: the Quiz set-up runs now
+    Option2->setChecked(false);
+
+    m_draw.randomize();
+    const std::array<int, 4> tops =
+        AnswerPlacement::boxTops(AnswerPlacement::placementNumber(m_draw.rnd()));
+    // The answer boxes keep their binding; only their rows move.
+    twips::setTop(Text5, tops[0]);
+    twips::setTop(Text6, tops[1]);
+    twips::setTop(Text7, tops[2]);
+    twips::setTop(Text8, tops[3]);
+}
+
+BankStatus FrmTheo::openQuestionBank() {
+    const QString path = workingFile(BankSchema::fileName);
+    auto failed = [&](const BankStatus& status) {
+        Data1->recordset().close();
+        Data2->recordset().close();
+        return BankStatus::failure(
+            QStringLiteral("The question bank %1 in the folder %2 could not be opened: %3.")
+                .arg(BankSchema::fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath()),
+                     status.reason()));
+    };
+    if (BankStatus s = Data1->recordset().open(path); !s)
+        return failed(s);
+    if (BankStatus s = Data2->recordset().open(path); !s)
+        return failed(s);
+    // The hint source stands on its first row before the first question looks its hint up.
+    if (BankStatus s = Data2->recordset().moveFirst(); !s)
+        return failed(s);
+    if (BankStatus s = Data1->recordset().moveFirst(); !s)
+        return failed(s);
+    return BankStatus::success();
+}
+
+void FrmTheo::Form_Unload(qint16& Cancel) {
+    Q_UNUSED(Cancel); // a close is never refused
+    mnuFileExit_Click();
+}
+
+void FrmTheo::mnuFileExit_Click() {
+    // Ends the program with all its windows. Nothing is saved on the way out: a
+    // pending new record and typed text are dropped with the connections.
+    Data1->recordset().close();
+    Data2->recordset().close();
+    m_frmPicture.discard();
+    m_frmTable.discard();
+    m_frmAbout.discard();
+    hide();
+    QCoreApplication::exit(0);
+}

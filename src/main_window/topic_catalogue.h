@@ -1,0 +1,24 @@
+#ifndef VARNEL_MAIN_WINDOW_TOPIC_CATALOGUE_H
+#define VARNEL_MAIN_WINDOW_TOPIC_CATALOGUE_H
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The ten topics (subelements G0 to G9) and the pool letters they are known under.
+// One table serves start-up (the topic lists), the question change (the topic of a
+// number) and the topic jump (the first question of a topic).
+namespace TopicCatalogue {
+
+// The ten display names in list order, "RF Safety" (digit 0) first.
+const QStringList& names();
+// The topic name of a question-number prefix such as "G5" or "T0"; none unless the
+// prefix is one of the 47 recognised codes (exact, case-sensitive).
+std::optional<QString> nameForCode(const QString& prefix);
+// The first question of a topic for a pool letter, such as "N7A01"; none when the
+// letter does not take the topic (or the name is no topic name).
+std::optional<QString> startCode(QChar poolLetter, const QString& topicName);
+
+} // namespace TopicCatalogue
+
+#endif

@@ -1,0 +1,55 @@
+#ifndef VARNEL_MAIN_WINDOW_TWIPS_H
+#define VARNEL_MAIN_WINDOW_TWIPS_H
+
+#include <QRect>
+#include <QWidget>
+#include <cmath>
+
+// Positions and sizes are laid out in twips (1440 to the inch). On screen a twip
+// is 1/15 of a logical pixel; Qt scales logical pixels on high-DPI screens.
+namespace twips {
+
+inline constexpr int perPixel = 15;
+
+inline int toPixels(int twips) {
+    return static_cast<int>(std::lround(twips / double(perPixel)));
+}
+inline int fromPixels(int pixels) {
+    return pixels * perPixel;
+}
+inline QRect rect(int left, int top, int width, int height) {
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+// Places a control at a position given in twips, relative to its container.
+inline void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(rect(left, top, width, height));
+}
+
+inline int left(const QWidget* w) {
+    return fromPixels(w->x());
+}
+inline int top(const QWidget* w) {
+    return fromPixels(w->y());
+}
+inline int width(const QWidget* w) {
+    return fromPixels(w->width());
+}
+inline int height(const QWidget* w) {
+    return fromPixels(w->height());
+}
+inline void setLeft(QWidget* w, int t) {
+    w->move(toPixels(t), w->y());
+}
+inline void setTop(QWidget* w, int t) {
+    w->move(w->x(), toPixels(t));
+}
+inline void setWidth(QWidget* w, int t) {
+    w->resize(toPixels(t), w->height());
+}
+inline void setHeight(QWidget* w, int t) {
+    w->resize(w->width(), toPixels(t));
+}
+
+} // namespace twips
+
+#endif

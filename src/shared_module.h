@@ -1,0 +1,25 @@
+#ifndef VARNEL_SHARED_MODULE_H
+#define VARNEL_SHARED_MODULE_H
+
+#include <QString>
+#include <QtGlobal>
+
+// True and false as the program's flags hold them: 16-bit integers, true being -1.
+inline constexpr qint16 flagTrue = -1;
+inline constexpr qint16 flagFalse = 0;
+
+// The program's public variables, one set per main window.
+struct SharedModule {
+    // Raised as the very first step of start-up; the figure step runs only after it.
+    qint16 StartupFlag = flagFalse;
+    // Raised by the first question that has a figure; chooses figure or table window.
+    qint16 FigureFlag = flagFalse;
+    // The block of pool text the import works through, and its two positions (1-based).
+    QString PoolText;
+    qint16 FoundPos = 0;
+    qint16 ParsePos = 0;
+    // Raised by Transfer.
+    qint16 TransferFlag = flagFalse;
+};
+
+#endif
