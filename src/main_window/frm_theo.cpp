@@ -1,6 +1,7 @@
 #include "main_window/frm_theo.h"
 
 #include "about/frm_about.h"
+#include "about/program_icon.h"
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
@@ -88,6 +89,7 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
       m_frmAbout([] { return new FrmAbout; }) {
     setObjectName(QStringLiteral("frmTheo"));
     setWindowTitle(programTitle);
+    setWindowIcon(programIcon());
     setFont(msSansSerif(defaultFontPoints));
     createControls();
     createMenus();

@@ -41,7 +41,9 @@ bool run(QSqlDatabase& db, const QString& sql) {
 
 TestBank::TestBank() = default;
 
-QString TestBank::filePath() const { return QDir(m_dir.path()).filePath(BankSchema::fileName); }
+QString TestBank::filePath() const {
+    return QDir(m_dir.path()).filePath(BankSchema::fileName);
+}
 
 bool TestBank::write(const QVector<TestQuestion>& questions, const QVector<TestHint>& hints) {
     QFile::remove(filePath());

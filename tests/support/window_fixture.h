@@ -1,0 +1,65 @@
+#ifndef VARNEL_TESTS_SUPPORT_WINDOW_FIXTURE_H
+#define VARNEL_TESTS_SUPPORT_WINDOW_FIXTURE_H
+
+#include "bank_fixture.h"
+#include "main_window/dialogs.h"
+#include "main_window/random_draw.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class FrmTheo;
+
+// Dialogs answered by the test: messages are recorded, input boxes return prepared answers.
+class FakeDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    QString inputBox(QWidget* parent, const QString& prompt,
+                     const QString& defaultText = QString()) override;
+
+    QStringList messages;     // every message shown, in order
+    QStringList prompts;      // every input box's prompt, in order
+    QStringList inputAnswers; // answers for the next input boxes; empty text when used up
+    // Runs while a message is "on screen", as a learner's OK would come after it.
+    std::function<void(const QString&)> onMessage;
+};
+
+// A draw that returns a fixed number and remembers whether it was seeded.
+class FixedDraw : public RandomDraw {
+public:
+    explicit FixedDraw(double value = 0.0) : value(value) {}
+    void randomize() override { ++randomizeCalls; }
+    double rnd() override {
+        ++rndCalls;
+        return value;
+    }
+
+    double value;
+    int randomizeCalls = 0;
+    int rndCalls = 0;
+};
+
+// A bank in a temporary folder and a main window on it, opened as at program start.
+class WindowFixture {
+public:
+    // Writes the bank (the sample bank unless rows are given) and creates the window;
+    // call open() to open the bank as start-up does.
+    explicit WindowFixture(const QVector<TestQuestion>& questions = TestBank::sampleQuestions(),
+                           const QVector<TestHint>& hints = TestBank::sampleHints(),
+                           double draw = 0.0);
+    ~WindowFixture();
+
+    // Opens the question bank; false (with the reason in lastError) when it fails.
+    bool open();
+    // Closes the window and creates a new one on the same folder (a restart).
+    bool restart();
+
+    TestBank bank;
+    FakeDialogs dialogs;
+    FixedDraw draw;
+    std::unique_ptr<FrmTheo> window;
+    QString lastError;
+};
+
+#endif
