@@ -8,7 +8,9 @@ QStringList poolFields() {
             QStringLiteral("D")};
 }
 
-QStringList hintFields() { return {QStringLiteral("GN"), QStringLiteral("hints")}; }
+QStringList hintFields() {
+    return {QStringLiteral("GN"), QStringLiteral("hints")};
+}
 
 QStringList indexStatements() {
     // Criteria compare without regard to letter case, so the indexes do too;
