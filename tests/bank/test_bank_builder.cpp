@@ -220,10 +220,12 @@ void TestBankBuilder::arguments() {
     QFETCH(int, status);
     QFETCH(QString, message);
     QVERIFY(writeFile(path("pool.txt"), samplePool()));
+    const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir->path()));
     for (QString& arg : arguments)
         arg.replace("NEW", path("new.mdb")).replace("POOL", path("pool.txt"));
     const RunResult run = runTool(arguments);
+    QDir::setCurrent(previous);
     QCOMPARE(run.status, status);
     QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(path("new.mdb")));
