@@ -1,0 +1,26 @@
+#ifndef VARNEL_BANK_BANK_WRITER_H
+#define VARNEL_BANK_BANK_WRITER_H
+
+#include "bank/pool_text_parser.h"
+
+#include <QString>
+#include <QVector>
+
+// Writes a question bank file from questions read from pool text. The file appears
+// whole or not at all: everything goes into a temporary file beside the target,
+// which is renamed over it only once complete.
+class BankWriter {
+public:
+    struct Counts {
+        int questions = 0;
+        int hints = 0;
+    };
+
+    // Writes both tables, rows in ascending question-number order, and their indexes.
+    // An existing file at path is replaced only when replace is true. On failure the
+    // target is untouched and error says why.
+    static bool write(const QString& path, QVector<PoolQuestion> questions, bool replace,
+                      Counts* counts, QString* error);
+};
+
+#endif

@@ -1,0 +1,235 @@
+#include "bank/bank_builder.h"
+#include "bank/bank_schema.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QUuid>
+#include <QtTest>
+
+namespace {
+
+QByteArray question(const QByteArray& number, const QByteArray& answer = "A",
+                    const QByteArray& reference = {}) {
+    QByteArray text = number + " (" + answer + ")";
+    if (!reference.isEmpty())
+        text += " [" + reference + "]";
+    return text + "\nQuestion " + number + "?\nA. a " + number + "\nB. b\nC. c\nD. d\n~~\n";
+}
+
+// A small pool in the published layout, subelement G0 last as the committee prints it.
+QByteArray samplePool() {
+    return "Errata: G1A02 (B) was changed\nFCC Element 3 Question Pool\n" +
+           question("G1A01", "C", "97.301(d)") + question("G1A02", "B") +
+           "G1A03 Question Deleted (section not renumbered)\n~~\n" +
+           question("G0A02", "D", "97.13(c)(1)") + question("G0A01", "A") +
+           "~~~end of question pool text~~~\n";
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct RunResult {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+RunResult runTool(const QStringList& arguments) {
+    RunResult result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.status = BankBuilder::run(arguments, out, err);
+    return result;
+}
+
+// Reads one column of a table in row order, as the program's cursor sees it.
+QStringList column(const QString& path, const QString& table, const QString& field) {
+    const QString name = QUuid::createUuid().toString();
+    QStringList values;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(field, table)))
+                while (q.next())
+                    values << q.value(0).toString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return values;
+}
+
+} // namespace
+
+class TestBankBuilder : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void roundTrip();
+    void oneQuestionFolder();
+    void replace();
+    void badInput_data();
+    void badInput();
+    void arguments_data();
+    void arguments();
+
+private:
+    QString path(const QString& name) const { return QDir(m_dir->path()).filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestBankBuilder::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestBankBuilder::roundTrip() {
+    QVERIFY(writeFile(path("pool.txt"), samplePool()));
+    const QString bank = path(BankSchema::fileName);
+    const RunResult run = runTool({"--out", bank, path("pool.txt")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY(run.out.contains("4 questions and 2 hints"));
+
+    QCOMPARE(column(bank, "pool", "GNumber"), (QStringList{"G0A01", "G0A02", "G1A01", "G1A02"}));
+    QCOMPARE(column(bank, "pool", "answer"), (QStringList{"1", "4", "3", "2"}));
+    QCOMPARE(column(bank, "pool", "Question").first(), QStringLiteral("Question G0A01?"));
+    QCOMPARE(column(bank, "pool", "A").first(), QStringLiteral("a G0A01"));
+    QCOMPARE(column(bank, "Hints", "GN"), (QStringList{"G0A02", "G1A01"}));
+    QCOMPARE(column(bank, "Hints", "hints"),
+             (QStringList{"See section 97.13(c)(1) of the amateur service rules.",
+                          "See section 97.301(d) of the amateur service rules."}));
+    QCOMPARE(column(bank, "sqlite_master WHERE type = 'index'", "name").size(), 2);
+    // Only the bank and its source are left in the folder: no temporary files.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+void TestBankBuilder::oneQuestionFolder() {
+    QVERIFY(QDir(m_dir->path()).mkdir("G"));
+    QVERIFY(writeFile(path("G/G1A01"), "G1A01 (C) [97.301(d)] \nWhich?\nA. a\nB. b\nC. c\nD. d\n"));
+    QVERIFY(writeFile(path("G/G0A01"), "G0A01 (A)\nWhat?\nA. a\nB. b\nC. c\nD. d\n"));
+    QVERIFY(writeFile(path("G/README"), "not a question\n"));
+    const QString bank = path(BankSchema::fileName);
+    const RunResult run = runTool({"--out", bank, path("G")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QCOMPARE(column(bank, "pool", "GNumber"), (QStringList{"G0A01", "G1A01"}));
+    QCOMPARE(column(bank, "Hints", "GN"), QStringList{"G1A01"});
+}
+
+void TestBankBuilder::replace() {
+    const QString bank = path(BankSchema::fileName);
+    QVERIFY(writeFile(bank, "a learner's bank"));
+    QVERIFY(writeFile(path("pool.txt"), samplePool()));
+
+    const RunResult refused = runTool({"--out", bank, path("pool.txt")});
+    QCOMPARE(refused.status, 1);
+    QVERIFY(refused.err.contains("--replace"));
+    QCOMPARE(readAll(bank), QByteArray("a learner's bank"));
+
+    const RunResult replaced = runTool({"--replace", "--out", bank, path("pool.txt")});
+    QVERIFY2(replaced.status == 0, qPrintable(replaced.err));
+    QCOMPARE(column(bank, "pool", "GNumber").first(), QStringLiteral("G0A01"));
+}
+
+void TestBankBuilder::badInput_data() {
+    QTest::addColumn<QByteArray>("pool");
+    QTest::addColumn<QByteArray>("extra");
+    QTest::addColumn<QString>("message");
+
+    const QByteArray head = "FCC Element 3 Question Pool\n";
+    QTest::newRow("missing choice")
+        << QByteArray(head + question("G1A01") + "G1A02 (B)\nWhich?\nA. a\nB. b\nC. c\n~~\n")
+        << QByteArray() << "pool.txt:9: question G1A02: choice D is missing";
+    QTest::newRow("two answer letters") << QByteArray(head + question("G1A01", "A, C"))
+                                        << QByteArray() << "pool.txt:2: question G1A01: two";
+    QTest::newRow("answer letter outside A-D")
+        << QByteArray(head + question("G1A01", "F")) << QByteArray()
+        << "pool.txt:2: question G1A01: answer letter F";
+    QTest::newRow("duplicate number in one file")
+        << QByteArray(head + question("G1A01") + question("G1A01", "B")) << QByteArray()
+        << "pool.txt:9: question G1A01: the number appears twice";
+    QTest::newRow("duplicate number across sources")
+        << QByteArray(head + question("G1A01")) << QByteArray(head + question("G1A01"))
+        << "extra.txt:2: question G1A01: the number appears twice";
+    QTest::newRow("not UTF-8") << QByteArray(head + question("G1A01") + "G1A02 (B)\nWhy\xE9?\n")
+                               << QByteArray()
+                               << "pool.txt:10: question G1A02: the text is not UTF-8";
+    QTest::newRow("damaged second source")
+        << QByteArray(head + question("G1A01")) << QByteArray("no heading here\n")
+        << "extra.txt: no pool heading";
+}
+
+void TestBankBuilder::badInput() {
+    QFETCH(QByteArray, pool);
+    QFETCH(QByteArray, extra);
+    QFETCH(QString, message);
+    QVERIFY(writeFile(path("pool.txt"), pool));
+    QStringList sources{path("pool.txt")};
+    if (!extra.isEmpty()) {
+        QVERIFY(writeFile(path("extra.txt"), extra));
+        sources << path("extra.txt");
+    }
+
+    // A new bank is never started, and an existing one is left as it was even with --replace.
+    const QString fresh = path("fresh.mdb");
+    const RunResult first = runTool(QStringList{"--out", fresh} + sources);
+    QCOMPARE(first.status, 1);
+    QVERIFY2(first.err.contains(message), qPrintable(first.err));
+    QVERIFY(first.err.contains("Nothing was written"));
+    QVERIFY(!QFileInfo::exists(fresh));
+
+    const QString existing = path(BankSchema::fileName);
+    QVERIFY(writeFile(existing, "a learner's bank"));
+    const RunResult second = runTool(QStringList{"--replace", "--out", existing} + sources);
+    QCOMPARE(second.status, 1);
+    QCOMPARE(readAll(existing), QByteArray("a learner's bank"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), sources.size() + 1);
+}
+
+void TestBankBuilder::arguments_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "";
+    QTest::newRow("nothing") << QStringList{} << 2 << "no --out";
+    QTest::newRow("no source") << QStringList{"--out", "x.mdb"} << 2 << "no SOURCE";
+    QTest::newRow("out without name") << QStringList{"pool.txt", "--out"} << 2 << "needs a file";
+    QTest::newRow("unknown option")
+        << QStringList{"--force", "--out", "x.mdb", "p"} << 2 << "unknown option --force";
+    QTest::newRow("missing source")
+        << QStringList{"--out=NEW", "no-such.txt"} << 1 << "no-such.txt: no such file or folder";
+    QTest::newRow("folder without questions")
+        << QStringList{"--out=NEW", "."} << 1 << "holds no one-question files";
+    QTest::newRow("target is a folder")
+        << QStringList{"--replace", "--out", ".", "POOL"} << 1 << "is a folder";
+}
+
+void TestBankBuilder::arguments() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QVERIFY(writeFile(path("pool.txt"), samplePool()));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    for (QString& arg : arguments)
+        arg.replace("NEW", path("new.mdb")).replace("POOL", path("pool.txt"));
+    const RunResult run = runTool(arguments);
+    QDir::setCurrent(previous);
+    QCOMPARE(run.status, status);
+    QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(path("new.mdb")));
+}
+
+QTEST_GUILESS_MAIN(TestBankBuilder)
+#include "test_bank_builder.moc"

@@ -1,0 +1,12 @@
+#include "bank/bank_builder.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return BankBuilder::run(app.arguments().mid(1), out, err);
+}
