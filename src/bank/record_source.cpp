@@ -171,11 +171,13 @@ BankStatus RecordSource::moveBy(const QString& targetSql, ValidateAction action)
         action == ValidateAction::MoveNext || action == ValidateAction::MovePrevious;
     qint64 target = 0;
     if (!m_newPending) {
+        if (stepping && m_rowId == 0)
+            return moveFirst(); // no row yet: a step lands on the first
         if (BankStatus s = neighbour(targetSql, m_rowId, target); !s)
             return s;
-        // Stepping past either end keeps the row that is current, untouched.
-        if (stepping && (target == 0 || m_rowId == 0))
-            return m_rowId == 0 && target == 0 ? moveFirst() : BankStatus::success();
+        // Stepping past either end keeps the current row, untouched.
+        if (stepping && target == 0)
+            return BankStatus::success();
     }
     const bool wasPending = m_newPending;
     bool cancelled = false;

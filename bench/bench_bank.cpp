@@ -1,0 +1,86 @@
+// Record source costs at two bank sizes: opening and showing the first row, the
+// moves, and the two look-ups of every question change. The cursor holds a rowid,
+// never the table, so the large bank should cost about what the small one does.
+#include "bank/bank_schema.h"
+#include "bank/field_binding.h"
+#include "bank/record_source.h"
+#include "synthetic_bank.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+class Sink : public FieldBinding {
+public:
+    bool fill(const QString& value) override {
+        const bool changed = value != m_text;
+        m_text = value;
+        return changed;
+    }
+    void notifyChanged() override {}
+    bool writesBack() const override { return true; }
+    bool isChanged() const override { return false; }
+    QString text() const override { return m_text; }
+
+private:
+    QString m_text;
+};
+
+struct Cursor {
+    Cursor(const QString& table, const QStringList& fields) : source(table, fields), sinks(fields.size()) {
+        for (int i = 0; i < fields.size(); ++i)
+            source.bind(fields.at(i), &sinks[static_cast<std::size_t>(i)]);
+    }
+    RecordSource source;
+    std::vector<Sink> sinks;
+};
+
+void measure(int rows) {
+    QTemporaryDir dir;
+    if (!writeSyntheticBank(dir.path(), rows)) {
+        std::fprintf(stderr, "could not write a bank of %d rows\n", rows);
+        return;
+    }
+    const QString path = QDir(dir.path()).filePath(BankSchema::fileName);
+    const int runs = 2001;
+
+    const double open = medianMicroseconds(51, [&](int) {
+        Cursor c(BankSchema::poolTable, BankSchema::poolFields());
+        c.source.open(path);
+        c.source.moveFirst();
+    });
+
+    Cursor pool(BankSchema::poolTable, BankSchema::poolFields());
+    Cursor hints(BankSchema::hintsTable, BankSchema::hintFields());
+    pool.source.open(path);
+    hints.source.open(path);
+    pool.source.moveFirst();
+    const double next = medianMicroseconds(runs, [&](int) { pool.source.moveNext(); });
+    const double last = medianMicroseconds(runs, [&](int i) {
+        if (i % 2)
+            pool.source.moveFirst();
+        else
+            pool.source.moveLast();
+    });
+    const double findNumber = medianMicroseconds(runs, [&](int i) {
+        pool.source.findFirst(QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * 7919) % rows)));
+    });
+    const double findHint = medianMicroseconds(runs, [&](int i) {
+        hints.source.findFirst(QStringLiteral("GN = '%1'").arg(syntheticNumber((i * 7919) % rows)));
+    });
+    std::printf("%9d rows | open+first %8.1f us | MoveNext %6.1f us | MoveLast/First %6.1f us | "
+                "FindFirst GNumber %6.1f us | FindFirst GN %6.1f us\n",
+                rows, open, next, last, findNumber, findHint);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    std::printf("median of many runs, microseconds\n");
+    measure(1000);
+    measure(1000000);
+    return 0;
+}

@@ -1,0 +1,389 @@
+// The record source: row order, moves at both ends, searches, write-back of changed
+// boxes, new and deleted rows, refused saves, and files that are not a question bank.
+#include "bank/bank_schema.h"
+#include "bank/criterion.h"
+#include "bank/field_binding.h"
+#include "bank/record_source.h"
+#include "bank_fixture.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+namespace {
+
+// A bound box that the test types into.
+class FakeBox : public FieldBinding {
+public:
+    bool fill(const QString& value) override {
+        ++fills;
+        changed = false;
+        const bool differs = value != shown;
+        shown = value;
+        return differs;
+    }
+    void notifyChanged() override { ++notifications; }
+    bool writesBack() const override { return true; }
+    bool isChanged() const override { return changed; }
+    QString text() const override { return shown; }
+    void type(const QString& value) {
+        shown = value;
+        changed = true;
+    }
+
+    QString shown;
+    bool changed = false;
+    int fills = 0;
+    int notifications = 0;
+};
+
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// A pool cursor with a box on every field.
+struct PoolCursor {
+    PoolCursor() : source(BankSchema::poolTable, BankSchema::poolFields()) {
+        for (const QString& field : BankSchema::poolFields())
+            source.bind(field, &boxes[field]);
+    }
+    QString number() const { return boxes.value(QStringLiteral("GNumber")).shown; }
+    FakeBox& box(const char* field) { return boxes[QLatin1String(field)]; }
+
+    QHash<QString, FakeBox> boxes;
+    RecordSource source;
+};
+
+} // namespace
+
+class TestRecordSource : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        bank = std::make_unique<TestBank>();
+        QVERIFY(bank->write(TestBank::sampleQuestions(), TestBank::sampleHints()));
+    }
+
+    void browsesInRowOrderAndStopsAtBothEnds() {
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveFirst());
+        QCOMPARE(c.number(), QStringLiteral("G0A01"));
+        QStringList seen{c.number()};
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(c.source.moveNext());
+            if (seen.last() != c.number())
+                seen << c.number();
+        }
+        QCOMPARE(seen, bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")));
+        QCOMPARE(c.number(), QStringLiteral("G9D11"));
+        QVERIFY(c.source.movePrevious());
+        QCOMPARE(c.number(), QStringLiteral("G9D10"));
+        QVERIFY(c.source.moveFirst());
+        QVERIFY(c.source.movePrevious());
+        QCOMPARE(c.number(), QStringLiteral("G0A01"));
+        QVERIFY(c.source.moveLast());
+        QCOMPARE(c.number(), QStringLiteral("G9D11"));
+    }
+
+    void findFirst_data() {
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<bool>("matches");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("exact") << "GNumber = 'G5A01'" << true << "G5A01";
+        QTest::newRow("lower case") << "GNumber = 'g1a01'" << true << "G1A01";
+        QTest::newRow("field name in other case") << "gnumber = 'G1A02'" << true << "G1A02";
+        QTest::newRow("prefix") << "GNumber = 'G1A0'" << false << "G0A02";
+        QTest::newRow("missing") << "GNumber = 'G3A01'" << false << "G0A02";
+        QTest::newRow("apostrophe") << "GNumber = 'G1A'01'" << false << "G0A02";
+        QTest::newRow("injection") << "GNumber = 'G1A01' OR '1'='1'" << false << "G0A02";
+        QTest::newRow("unknown field") << "Foo = 'G1A01'" << false << "G0A02";
+        QTest::newRow("no quotes") << "GNumber = G1A01" << false << "G0A02";
+        QTest::newRow("empty value") << "GNumber = ''" << false << "G0A02";
+        QTest::newRow("spaces kept") << "GNumber = ' G1A01 '" << false << "G0A02";
+    }
+    void findFirst() {
+        QFETCH(QString, criterion);
+        QFETCH(bool, matches);
+        QFETCH(QString, expected);
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveNext()); // from no row: the first
+        QVERIFY(c.source.moveNext());
+        const QByteArray before = fileHash(bank->filePath());
+        QVERIFY(c.source.findFirst(criterion));
+        QCOMPARE(c.source.noMatch(), !matches);
+        QCOMPARE(c.number(), expected);
+        c.source.close();
+        QCOMPARE(fileHash(bank->filePath()), before);
+    }
+
+    void criterionParsing() {
+        const QStringList fields{QStringLiteral("GN"), QStringLiteral("hints")};
+        const auto parsed = parseCriterion(QStringLiteral("GN = 'G1A01'"), fields);
+        QVERIFY(parsed);
+        QCOMPARE(parsed->field, QStringLiteral("GN"));
+        QCOMPARE(parsed->value, QStringLiteral("G1A01"));
+        QVERIFY(!parseCriterion(QStringLiteral("GNumber = 'G1A01'"), fields));
+        QCOMPARE(parseCriterion(QStringLiteral("GN = ' G5A01 '"), fields)->value,
+                 QStringLiteral(" G5A01 "));
+    }
+
+    void findsTheFirstOfEqualNumbersInRowOrder() {
+        QVERIFY(bank->exec({QStringLiteral("INSERT INTO Hints (GN, hints) VALUES ('g1a01', 'second')")}));
+        RecordSource hints(BankSchema::hintsTable, BankSchema::hintFields());
+        FakeBox gn, text;
+        hints.bind(QStringLiteral("GN"), &gn);
+        hints.bind(QStringLiteral("hints"), &text);
+        QVERIFY(hints.open(bank->filePath()));
+        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G1A01'")));
+        QCOMPARE(text.shown, QStringLiteral("See section 97.301(d)."));
+    }
+
+    void changedBoxesAreWrittenBackWhenTheRowIsLeft() {
+        {
+            PoolCursor c;
+            QVERIFY(c.source.open(bank->filePath()));
+            QVERIFY(c.source.moveFirst());
+            c.box("Question").type(QStringLiteral("Edited stem, with 'quotes'?"));
+            QVERIFY(c.source.moveNext());
+            // A box that was only filled is not written back.
+            QVERIFY(c.source.moveNext());
+        }
+        const QStringList stems = bank->column(QStringLiteral("pool"), QStringLiteral("Question"));
+        QCOMPARE(stems.at(0), QStringLiteral("Edited stem, with 'quotes'?"));
+        QCOMPARE(stems.at(1), QStringLiteral("Stem of G0A02?"));
+
+        // A restart shows the change.
+        PoolCursor again;
+        QVERIFY(again.source.open(bank->filePath()));
+        QVERIFY(again.source.moveFirst());
+        QCOMPARE(again.box("Question").shown, QStringLiteral("Edited stem, with 'quotes'?"));
+    }
+
+    void fillsEveryControlBeforeAnyChangeHandler() {
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveFirst());
+        const int before = c.box("GNumber").notifications;
+        QVERIFY(c.source.moveNext());
+        QCOMPARE(c.box("GNumber").notifications, before + 1);
+        // Same answer text on both rows? No: G0A01 has 1, G0A02 has 2, so it changed too.
+        QCOMPARE(c.box("answer").shown, QStringLiteral("2"));
+        // Moving to the row that is current refills nothing and notifies nothing.
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G0A02'")));
+        QCOMPARE(c.box("GNumber").notifications, before + 1);
+    }
+
+    void newRowIsSavedByUpdateAndDroppedWhenLeftUntouched() {
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveLast());
+        QVERIFY(c.source.addNew());
+        QVERIFY(c.source.isNewPending());
+        QCOMPARE(c.number(), QString());
+        QVERIFY(c.source.moveFirst()); // nothing typed: dropped
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).size(), 8);
+
+        QVERIFY(c.source.addNew());
+        c.box("GNumber").type(QStringLiteral("G9D12"));
+        c.box("answer").type(QStringLiteral("4"));
+        QVERIFY(c.source.update());
+        QVERIFY(!c.source.isNewPending());
+        QCOMPARE(c.number(), QStringLiteral("G9D12"));
+        QVERIFY(c.source.moveLast());
+        QCOMPARE(c.number(), QStringLiteral("G9D12"));
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).last(),
+                 QStringLiteral("G9D12"));
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).last(), QString());
+
+        // Typed into and then left: saved, as the learner's text must not be lost.
+        QVERIFY(c.source.addNew());
+        c.box("GNumber").type(QStringLiteral("G9D13"));
+        QVERIFY(c.source.movePrevious());
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).last(),
+                 QStringLiteral("G9D13"));
+    }
+
+    void deleteRemovesTheRowAndRefreshStartsOver() {
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G1A01'")));
+        QVERIFY(c.source.deleteCurrent());
+        QVERIFY(!c.source.hasCurrentRow());
+        QCOMPARE(c.number(), QStringLiteral("G1A01")); // still shown until the next move
+        QVERIFY(!c.source.deleteCurrent());             // nothing current to delete
+        QVERIFY(c.source.moveNext());
+        QCOMPARE(c.number(), QStringLiteral("G1A02"));
+        QVERIFY(c.source.refresh());
+        QCOMPARE(c.number(), QStringLiteral("G0A01"));
+        QVERIFY(!bank->column(QStringLiteral("pool"), QStringLiteral("GNumber"))
+                     .contains(QStringLiteral("G1A01")));
+    }
+
+    void validateRunsBeforeLeavingAndCanKeepTheRow() {
+        PoolCursor c;
+        QVector<qint16> actions;
+        bool refuse = false;
+        c.source.setValidateHandler([&](qint16& action, qint16& save) {
+            Q_UNUSED(save);
+            actions << action;
+            if (refuse)
+                action = 0;
+        });
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveFirst()); // no row to leave yet
+        QVERIFY(actions.isEmpty());
+        QVERIFY(c.source.moveNext());
+        QVERIFY(c.source.moveLast());
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G1A01'")));
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'nothing'")));
+        QCOMPARE(actions, (QVector<qint16>{3, 4, 8}));
+        refuse = true;
+        QVERIFY(c.source.moveNext());
+        QCOMPARE(c.number(), QStringLiteral("G1A01"));
+    }
+
+    void refusedSaveKeepsRowAndTypedText_data() {
+        QTest::addColumn<bool>("useLock");
+        QTest::newRow("trigger aborts") << false;
+        QTest::newRow("another program holds a lock") << true;
+    }
+    void refusedSaveKeepsRowAndTypedText() {
+        QFETCH(bool, useLock);
+        PoolCursor c;
+        c.source.setBusyTimeout(50);
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveFirst());
+
+        const QString other = QStringLiteral("refusing-connection");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
+            db.setDatabaseName(bank->filePath());
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            if (useLock)
+                QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            else
+                QVERIFY(q.exec(QStringLiteral(
+                    "CREATE TRIGGER refuse BEFORE UPDATE ON pool "
+                    "BEGIN SELECT RAISE(ABORT, 'saving is refused'); END")));
+
+            c.box("Question").type(QStringLiteral("Typed text"));
+            const BankStatus refused = c.source.moveNext();
+            QVERIFY(!refused);
+            QVERIFY(!refused.reason().isEmpty());
+            QCOMPARE(c.number(), QStringLiteral("G0A01"));
+            QCOMPARE(c.box("Question").shown, QStringLiteral("Typed text"));
+            QVERIFY(c.box("Question").isChanged());
+
+            QVERIFY(q.exec(useLock ? QStringLiteral("ROLLBACK") : QStringLiteral("DROP TRIGGER refuse")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(other);
+
+        QVERIFY(c.source.moveNext());
+        QCOMPARE(c.number(), QStringLiteral("G0A02"));
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).first(),
+                 QStringLiteral("Typed text"));
+    }
+
+    void emptyTablesAreHarmless() {
+        QVERIFY(bank->write({}, {}));
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveFirst());
+        QVERIFY(c.source.moveNext());
+        QVERIFY(c.source.movePrevious());
+        QVERIFY(c.source.moveLast());
+        QVERIFY(c.source.refresh());
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G1A01'")));
+        QVERIFY(c.source.noMatch());
+        QVERIFY(!c.source.hasCurrentRow());
+        QCOMPARE(c.number(), QString());
+        QVERIFY(!c.source.deleteCurrent());
+        QVERIFY(!c.source.update());
+    }
+
+    void closingDropsAPendingRow() {
+        {
+            PoolCursor c;
+            QVERIFY(c.source.open(bank->filePath()));
+            QVERIFY(c.source.moveLast());
+            QVERIFY(c.source.addNew());
+            c.box("GNumber").type(QStringLiteral("G9D12"));
+            c.box("Question").type(QStringLiteral("Never saved"));
+        }
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).size(), 8);
+    }
+
+    void refusesFilesThatAreNoQuestionBank_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file at all
+        QTest::addColumn<QStringList>("setup");  // SQL run on an empty database first
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << QStringList() << "does not exist";
+        QTest::newRow("not a database")
+            << QByteArray("Standard Jet DB\0\0\0 not really", 30) << QStringList()
+            << "cannot be read as a database";
+        QTest::newRow("empty file") << QByteArray("") << QStringList() << "no table \"pool\"";
+        QTest::newRow("no pool table")
+            << QByteArray("sql") << QStringList{QStringLiteral("CREATE TABLE Hints (GN, hints)")}
+            << "no table \"pool\"";
+        QTest::newRow("field missing")
+            << QByteArray("sql")
+            << QStringList{QStringLiteral("CREATE TABLE pool (GNumber, Question, answer, A, B, C)")}
+            << "lacks the field(s) D";
+    }
+    void refusesFilesThatAreNoQuestionBank() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, setup);
+        QFETCH(QString, reason);
+        QFile::remove(bank->filePath());
+        if (!setup.isEmpty()) {
+            QVERIFY(bank->exec(setup));
+        } else if (!content.isNull()) {
+            QFile file(bank->filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        const QByteArray before = fileHash(bank->filePath());
+        PoolCursor c;
+        const BankStatus status = c.source.open(bank->filePath());
+        QVERIFY(!status);
+        QVERIFY2(status.reason().contains(reason), qPrintable(status.reason()));
+        QVERIFY(!c.source.isOpen());
+        QCOMPARE(QFile::exists(bank->filePath()), !content.isNull());
+        QCOMPARE(fileHash(bank->filePath()), before);
+    }
+
+    void addsTheLookUpIndexWhenMissing() {
+        QVERIFY(bank->exec({QStringLiteral("DROP INDEX pool_GNumber_nocase")}));
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        c.source.close();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        db.setDatabaseName(bank->filePath());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral(
+            "SELECT count(*) FROM sqlite_master WHERE name = 'pool_GNumber_nocase'")));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+        q = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+    }
+
+private:
+    std::unique_ptr<TestBank> bank;
+};
+
+QTEST_GUILESS_MAIN(TestRecordSource)
+#include "test_record_source.moc"

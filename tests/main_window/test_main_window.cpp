@@ -1,0 +1,294 @@
+// The main window as a learner first meets it: controls where the layout puts them,
+// start-up in order, the shuffled rows, the browse bar, and a bank that will not open.
+#include "bank/bank_schema.h"
+#include "display/frm_picture.h"
+#include "main_window/click_label.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
+#include "main_window/twips.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+QRect twipsRect(const QWidget* w) {
+    return QRect(twips::left(w), twips::top(w), twips::width(w), twips::height(w));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsStandWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry"); // twips
+        QTest::addColumn<bool>("shown");
+        struct Row {
+            const char* name;
+            int l, t, w, h;
+            bool shown;
+        };
+        const Row rows[] = {
+            {"Label7", 240, 480, 3015, 255, true},    {"Combo1", 3480, 480, 3855, 315, true},
+            {"List1", 8760, 480, 375, 255, false},    {"Data2", 2520, 480, 1140, 300, false},
+            {"Label5", 240, 1200, 1455, 255, true},   {"Text1", 360, 1560, 615, 285, false},
+            {"Command6", 360, 1920, 1095, 255, true}, {"Text3", 2520, 1200, 5175, 975, false},
+            {"Command11", 1560, 1440, 855, 615, false}, {"Command7", 240, 1440, 135, 255, false},
+            {"Label6", 240, 3000, 855, 1095, true},   {"Label1", 1080, 2640, 375, 375, true},
+            {"Label2", 1080, 3240, 375, 375, true},   {"Label3", 1080, 3840, 375, 375, true},
+            {"Label4", 1080, 4320, 375, 375, true},   {"Text4", 480, 2520, 495, 375, false},
+            {"Frame1", 240, 3960, 855, 855, true},    {"Option1", 120, 240, 615, 255, true},
+            {"Option2", 120, 480, 615, 255, true},    {"Data1", 2880, 5040, 2895, 375, true},
+            {"Combo2", 6000, 5040, 1095, 315, true},  {"Text10", 120, 5040, 2535, 375, false},
+            {"Command8", 7200, 0, 735, 255, true},    {"Text11", 6240, 240, 1335, 285, false},
+            {"Text12", 240, 5040, 975, 285, false},   {"Command1", 120, 0, 1095, 255, false},
+            {"Command2", 1320, 0, 975, 255, false},   {"Command5", 2400, 0, 975, 255, false},
+            {"Command9", 6360, 0, 735, 255, false},   {"Command3", 0, 4560, 1455, 375, false},
+            {"Command10", 1200, 4800, 1575, 255, false}, {"Command4", 1680, 5040, 375, 375, false},
+            {"Text9", 2400, 5040, 255, 375, false},   {"Text2", 8640, 840, 495, 285, false},
+            {"Shape3", 120, 360, 7815, 615, true},    {"Shape2", 120, 1080, 7815, 1215, true},
+            {"Shape1", 120, 2400, 7815, 2535, true},
+        };
+        for (const Row& r : rows)
+            QTest::newRow(r.name) << QString::fromLatin1(r.name) << QRect(r.l, r.t, r.w, r.h)
+                                  << r.shown;
+    }
+    void controlsStandWhereTheLayoutPutsThem() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, shown);
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        fx.window->show();
+        auto* widget = fx.window->findChild<QWidget*>(name);
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(twipsRect(widget), geometry);
+        QCOMPARE(widget->isVisible(), shown);
+        // Enlarging the window moves nothing.
+        fx.window->resize(fx.window->size() * 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(twipsRect(widget), geometry);
+    }
+
+    void captionsFontsAndMenus() {
+        WindowFixture fx;
+        FrmTheo& w = *fx.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Varnel Theory"));
+        QCOMPARE(w.Data1->caption(), QStringLiteral("Click Here To Browse"));
+        QCOMPARE(w.Data2->caption(), QStringLiteral("Data2"));
+        QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
+        QCOMPARE(w.Label6->text(), QStringLiteral("Click The Answer"));
+        QCOMPARE(w.Label6->font().pointSizeF(), 12.0);
+        QCOMPARE(w.Label7->font().pointSizeF(), 9.75);
+        QCOMPARE(w.Command6->font().pointSizeF(), 8.25);
+        QVERIFY(!w.Command2->isEnabled());
+        QVERIFY(w.Command1->isEnabled());
+        QCOMPARE(w.mnuThFile->title(), QStringLiteral("&File"));
+        QCOMPARE(w.mnuFileExit->text(), QStringLiteral("E&xit"));
+        QCOMPARE(w.mnuHelp->title(), QStringLiteral("&Help"));
+        QCOMPARE(w.mnuHelpHint->text(), QStringLiteral("H&ints"));
+        QVERIFY(w.mnuHelpHint->isChecked());
+        QCOMPARE(w.mnuHelpAbout->text(), QStringLiteral("&About"));
+        for (auto* button : {w.Data1->firstButton(), w.Data1->previousButton(),
+                             w.Data1->nextButton(), w.Data1->lastButton()})
+            QVERIFY(!button->accessibleName().isEmpty());
+        for (QWidget* learnerControl :
+             std::initializer_list<QWidget*>{w.Combo1, w.Command6, w.Command8, w.Combo2, w.Label8,
+                                             w.Label9, w.Label10, w.Label11, w.Label12, w.Label13})
+            QVERIFY2(!learnerControl->accessibleName().isEmpty(),
+                     qPrintable(learnerControl->objectName()));
+    }
+
+    void startUpFillsTheListsAndPicksQuizMode() {
+        WindowFixture fx;
+        FrmTheo& w = *fx.window;
+        QCOMPARE(w.sharedModule().StartupFlag, qint16(-1));
+        QCOMPARE(w.List1->count(), 10);
+        QCOMPARE(w.Combo1->count(), 10);
+        QCOMPARE(w.List1->item(0)->text(), QStringLiteral("RF Safety"));
+        QCOMPARE(w.Combo1->itemText(9), QStringLiteral("Antennas And Feed Lines"));
+        QCOMPARE(w.Combo1->currentText(), QStringLiteral("Commission's Rules"));
+        QVERIFY(w.Option1->isChecked());
+        QVERIFY(!w.Option2->isChecked());
+        QCOMPARE(fx.draw.randomizeCalls, 1);
+        QCOMPARE(fx.draw.rndCalls, 1);
+    }
+
+    void drawPlacesTheAnswerRows_data() {
+        QTest::addColumn<double>("draw");
+        QTest::addColumn<QVector<int>>("tops"); // Text5..Text8
+        QTest::newRow("1") << 0.0 << QVector<int>{2520, 3120, 3720, 4320};
+        QTest::newRow("2") << 0.2 << QVector<int>{4320, 2520, 3120, 3720};
+        QTest::newRow("3") << 0.4 << QVector<int>{3720, 4320, 2520, 3120};
+        QTest::newRow("4") << 0.6 << QVector<int>{3120, 3720, 4320, 2520};
+        QTest::newRow("5") << 0.7 << QVector<int>{3120, 2520, 4320, 3720};
+        QTest::newRow("6") << 0.99 << QVector<int>{3720, 4320, 3120, 2520};
+    }
+    void drawPlacesTheAnswerRows() {
+        QFETCH(double, draw);
+        QFETCH(QVector<int>, tops);
+        WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), draw);
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        const QWidget* boxes[] = {w.Text5, w.Text6, w.Text7, w.Text8};
+        const QWidget* labels[] = {w.Label8, w.Label9, w.Label10, w.Label11};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(twips::top(boxes[i]), tops.at(i));
+            QCOMPARE(twips::left(boxes[i]), 1560);
+            QCOMPARE(twips::width(boxes[i]), 6135);
+            QCOMPARE(twips::height(boxes[i]), 495);
+            // After the first question each choice label stands where its box stands.
+            QCOMPARE(labels[i]->geometry(), boxes[i]->geometry());
+        }
+        QCOMPARE(w.Label12->geometry(), w.Text1->geometry());
+        QCOMPARE(w.Label13->geometry(), w.Text3->geometry());
+    }
+
+    void firstQuestionFillsEveryBoundControl() {
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        QCOMPARE(w.Text1->text(), QStringLiteral("G0A01"));
+        QCOMPARE(w.Label12->text(), QStringLiteral("G0A01"));
+        QCOMPARE(w.Label13->text(), QStringLiteral("Stem of G0A01?"));
+        QCOMPARE(w.Text4->text(), QStringLiteral("1"));
+        QCOMPARE(w.Label8->text(), QStringLiteral("G0A01 choice A"));
+        QCOMPARE(w.Label11->text(), QStringLiteral("G0A01 choice D"));
+        QCOMPARE(w.Combo1->currentText(), QStringLiteral("RF Safety"));
+    }
+
+    void browseBarVisitsTheRowsInOrderAndStopsAtBothEnds() {
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        fx.window->show();
+        const QStringList numbers = fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
+        QStringList seen{w.Label12->text()};
+        for (int i = 0; i < numbers.size() + 2; ++i) {
+            QTest::mouseClick(w.Data1->nextButton(), Qt::LeftButton);
+            if (seen.last() != w.Label12->text())
+                seen << w.Label12->text();
+        }
+        QCOMPARE(seen, numbers);
+        QTest::mouseClick(w.Data1->firstButton(), Qt::LeftButton);
+        QCOMPARE(w.Label12->text(), QStringLiteral("G0A01"));
+        QTest::mouseClick(w.Data1->previousButton(), Qt::LeftButton);
+        QCOMPARE(w.Label12->text(), QStringLiteral("G0A01"));
+        QTest::mouseClick(w.Data1->lastButton(), Qt::LeftButton);
+        QCOMPARE(w.Label12->text(), QStringLiteral("G9D11"));
+        QTest::mouseClick(w.Data1->previousButton(), Qt::LeftButton);
+        QCOMPARE(w.Label12->text(), QStringLiteral("G9D10"));
+        QVERIFY(fx.dialogs.messages.isEmpty());
+    }
+
+    void tabOrderStartsAtSearch() {
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Command6));
+        const QWidget* expected[] = {w.Combo1, w.Combo2, w.Command8, w.Option1};
+        for (const QWidget* next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // An editable combo box gives its focus to its line edit.
+            while (focus && !focus->objectName().startsWith(QLatin1String("Co")) &&
+                   !focus->objectName().startsWith(QLatin1String("Op")) && focus->parentWidget() &&
+                   qobject_cast<QComboBox*>(focus->parentWidget()))
+                focus = focus->parentWidget();
+            QCOMPARE(focus, next);
+        }
+    }
+
+    void emptyTablesOpenWithEmptyFields() {
+        WindowFixture fx({}, {});
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        w.show();
+        QCOMPARE(w.Text1->text(), QString());
+        QCOMPARE(w.Label13->text(), QString());
+        for (auto* button : {w.Data1->firstButton(), w.Data1->previousButton(),
+                             w.Data1->nextButton(), w.Data1->lastButton()})
+            QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(w.Text1->text(), QString());
+        QVERIFY(fx.dialogs.messages.isEmpty());
+    }
+
+    void bankThatWillNotOpenIsNamedAndLeftAsItWas_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << "does not exist";
+        QTest::newRow("not a database") << QByteArray(4096, 'x') << "cannot be read as a database";
+    }
+    void bankThatWillNotOpenIsNamedAndLeftAsItWas() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        WindowFixture fx;
+        QFile::remove(fx.bank.filePath());
+        if (!content.isNull()) {
+            QFile file(fx.bank.filePath());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        QVERIFY(!fx.open());
+        QVERIFY(fx.lastError.contains(BankSchema::fileName));
+        QVERIFY(fx.lastError.contains(QDir::toNativeSeparators(fx.bank.folder())));
+        QVERIFY2(fx.lastError.contains(reason), qPrintable(fx.lastError));
+        QCOMPARE(QFile::exists(fx.bank.filePath()), !content.isNull());
+        if (!content.isNull()) {
+            QFile file(fx.bank.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+        }
+    }
+
+    void closingEndsWithAllWindowsAndSavesNothing_data() {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
+    void closingEndsWithAllWindowsAndSavesNothing() {
+        QFETCH(bool, byMenu);
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        w.show();
+        w.frmPicture()->show();
+        w.Text3->setPlainText(QStringLiteral("typed but never saved"));
+        if (byMenu)
+            w.mnuFileExit->trigger();
+        else
+            QVERIFY(w.close());
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.existingFrmPicture());
+        QCOMPARE(fx.bank.column(QStringLiteral("pool"), QStringLiteral("Question")).first(),
+                 QStringLiteral("Stem of G0A01?"));
+        QVERIFY(fx.dialogs.messages.isEmpty());
+    }
+
+    void missingHintsTableIsReported() {
+        WindowFixture fx;
+        QVERIFY(fx.bank.exec({QStringLiteral("DROP TABLE Hints")}));
+        QVERIFY(!fx.open());
+        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")), qPrintable(fx.lastError));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
