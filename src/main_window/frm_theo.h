@@ -177,6 +177,10 @@ private:
     bool reportBankStatus(const BankStatus& status);
     // One answer check for the choice with the given answer value (1 = A ... 4 = D).
     void checkAnswer(int answerValue);
+    // New and Update as steps (authoring/record_editing.cpp): the buttons show a
+    // failure to the learner, the pool import stops silently on it.
+    BankStatus startNewRecord();
+    BankStatus saveNewRecord();
 
     QString m_workingDir;
     Dialogs& m_dialogs;
