@@ -1,7 +1,14 @@
 #include "about/frm_about.h"
 #include "main_window/frm_theo.h"
 
-void FrmTheo::mnuHelpAbout_Click() {}
+void FrmTheo::mnuHelpAbout_Click() {
+    // Modeless and without an owner: the main window stays usable, and the box is a
+    // top-level of its own. Asking again only brings the one box to the front.
+    FrmAbout* box = frmAbout();
+    box->show();
+    box->raise();
+    box->activateWindow();
+}
 
 FrmAbout* FrmTheo::frmAbout() {
     return static_cast<FrmAbout*>(m_frmAbout.get());
