@@ -48,16 +48,6 @@ QStringList boxes(FrmTheo& w) {
             w.Text8->toPlainText()};
 }
 
-bool press(QPushButton* button) {
-    if (!button || !button->isEnabled()) {
-        qWarning("press: %s is missing or disabled",
-                 button ? qPrintable(button->objectName()) : "button");
-        return false;
-    }
-    button->click();
-    return true;
-}
-
 // 1-based position, as the import counts.
 qint16 pos(const QString& text, const QString& part, int from = 1) {
     return qint16(text.indexOf(part, from - 1) + 1);

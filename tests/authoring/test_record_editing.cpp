@@ -18,17 +18,6 @@ QStringList numbers(const WindowFixture& fx) {
     return fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
 }
 
-// Clicks a button the way a person would, after checking that one could.
-bool press(QPushButton* button) {
-    if (!button || !button->isEnabled()) {
-        qWarning("press: %s is missing or disabled",
-                 button ? qPrintable(button->objectName()) : "button");
-        return false;
-    }
-    button->click();
-    return true;
-}
-
 // Fills the boxes of the current record as an author would type them.
 void typeRecord(FrmTheo& w, const QString& number) {
     w.Text1->setText(number);

@@ -1,24 +1,9 @@
 #include "bmp_writer.h"
 
 #include "indexed_canvas.h"
+#include "little_endian.h"
 
 #include <QtEndian>
-
-namespace {
-
-void append16(QByteArray& bytes, quint16 value) {
-    char buffer[2];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 2);
-}
-
-void append32(QByteArray& bytes, quint32 value) {
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
-
-} // namespace
 
 namespace BmpWriter {
 
