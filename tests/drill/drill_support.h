@@ -2,6 +2,7 @@
 #define VARNEL_TESTS_DRILL_DRILL_SUPPORT_H
 
 #include "bank_fixture.h"
+#include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
 

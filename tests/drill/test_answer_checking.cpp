@@ -185,7 +185,8 @@ void TestAnswerChecking::answerFieldWithoutNumber_data() {
 
 void TestAnswerChecking::answerFieldWithoutNumber() {
     QFETCH(QString, answer);
-    WindowFixture fx(questions({{QStringLiteral("G1A01"), answer}, {QStringLiteral("G1A02"), "1"}}));
+    WindowFixture fx(
+        questions({{QStringLiteral("G1A01"), answer}, {QStringLiteral("G1A02"), "1"}}));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     QVERIFY(showWindow(fx));
     FrmTheo& w = *fx.window;
@@ -232,20 +233,32 @@ void TestAnswerChecking::colouringFollowsTheAnswerField_data() {
     QTest::addColumn<QString>("secondAnswer");
     QTest::addColumn<QString>("blueAfterMove");
 
-    QTest::newRow("other value") << "4" << "1" << "A|A|";
-    QTest::newRow("same value") << "4" << "4" << "D|D|";
-    QTest::newRow("same value written otherwise") << "4" << "4.0" << "D|D|";
-    QTest::newRow("empty keeps the colours") << "4" << "" << "D|D|";
-    QTest::newRow("no number shows none") << "4" << "x" << "||";
-    QTest::newRow("out of range shows none") << "4" << "0" << "||";
+    QTest::newRow("other value") << "4"
+                                 << "1"
+                                 << "A|A|";
+    QTest::newRow("same value") << "4"
+                                << "4"
+                                << "D|D|";
+    QTest::newRow("same value written otherwise") << "4"
+                                                  << "4.0"
+                                                  << "D|D|";
+    QTest::newRow("empty keeps the colours") << "4"
+                                             << ""
+                                             << "D|D|";
+    QTest::newRow("no number shows none") << "4"
+                                          << "x"
+                                          << "||";
+    QTest::newRow("out of range shows none") << "4"
+                                             << "0"
+                                             << "||";
 }
 
 void TestAnswerChecking::colouringFollowsTheAnswerField() {
     QFETCH(QString, firstAnswer);
     QFETCH(QString, secondAnswer);
     QFETCH(QString, blueAfterMove);
-    WindowFixture fx(questions({{QStringLiteral("G1A01"), firstAnswer},
-                                {QStringLiteral("G1A02"), secondAnswer}}));
+    WindowFixture fx(questions(
+        {{QStringLiteral("G1A01"), firstAnswer}, {QStringLiteral("G1A02"), secondAnswer}}));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     w.Option2->click();
