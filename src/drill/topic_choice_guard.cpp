@@ -1,6 +1,7 @@
 #include "drill/topic_choice_guard.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -17,6 +18,14 @@ TopicChoiceGuard::TopicChoiceGuard(QComboBox* combo) : QObject(combo), m_combo(c
             emit chosen();
     });
     connect(combo, &QComboBox::editTextChanged, this, &TopicChoiceGuard::keepIndexWithText);
+    combo->installEventFilter(this);
+}
+
+bool TopicChoiceGuard::eventFilter(QObject* watched, QEvent* event) {
+    // The open list is a window of its own, so scrolling in it is not caught here.
+    if (watched == m_combo && event->type() == QEvent::Wheel)
+        return true;
+    return QObject::eventFilter(watched, event);
 }
 
 void TopicChoiceGuard::keepIndexWithText(const QString& text) {

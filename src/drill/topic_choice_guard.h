@@ -13,13 +13,17 @@ class QComboBox;
 // one. That is typing, not a choice, and must not jump; nor may the topic name that
 // the question change writes into the box. The guard also keeps the box's current
 // entry in step with a text that names an entry exactly, so that the list opens on
-// the shown topic and the arrow keys step from it.
+// the shown topic and the arrow keys step from it. A turn of the mouse wheel over
+// the closed box is not taken as a choice either: a learner scrolling past it would
+// lose the place in the topic.
 class TopicChoiceGuard : public QObject {
     Q_OBJECT
 public:
     // Watches an editable combo box; the guard becomes the box's child and gives the
     // box a fresh text field.
     explicit TopicChoiceGuard(QComboBox* combo);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // The learner chose an entry from the list (with the mouse or the keyboard).

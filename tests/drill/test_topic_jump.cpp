@@ -45,6 +45,7 @@ private slots:
     void leavingTheTopicBoxDoesNotJump();
     void keyboardChoiceStillJumps();
     void closingWithTheFocusInTheTopicBox();
+    void wheelOverTheTopicBoxDoesNotJump();
 };
 
 void TestTopicJump::choiceFromTheList_data() {
@@ -259,6 +260,22 @@ void TestTopicJump::closingWithTheFocusInTheTopicBox() {
     QTRY_VERIFY(w.Combo1->lineEdit()->hasFocus());
     fx.window.reset();
     QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestTopicJump::wheelOverTheTopicBoxDoesNotJump() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G0A02")));
+    const QPoint centre = w.Combo1->rect().center();
+    QWheelEvent wheel(centre, w.Combo1->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.Combo1, &wheel);
+
+    QVERIFY(fx.dialogs.messages.isEmpty());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G0A02"));
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("RF Safety"));
 }
 
 QTEST_MAIN(TestTopicJump)
