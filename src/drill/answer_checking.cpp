@@ -1,5 +1,33 @@
+#include "display/frm_picture.h"
+#include "drill/answer_value.h"
+#include "main_window/click_label.h"
+#include "main_window/data_control.h"
+#include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "text_rules.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace {
+
+// The pool's last question: a right answer to it stays on it.
+const QString lastQuestionNumber = QStringLiteral("G9D11");
+const QString missedCaption = QStringLiteral("Missed");
+const QColor highlightColour(0, 0, 255);
+const QColor normalColour(0, 0, 0);
+
+void setForeColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// The answer boxes are hidden; the choice labels laid over them take the clicks.
 void FrmTheo::Label8_Click() {
     Text5_Click();
 }
@@ -24,13 +52,43 @@ void FrmTheo::Text7_Click() {
 void FrmTheo::Text8_Click() {
     checkAnswer(4);
 }
+
 void FrmTheo::checkAnswer(int answerValue) {
-    Q_UNUSED(answerValue);
+    // An answer field that holds no number makes every choice wrong.
+    if (AnswerValue::matches(Text4->text(), answerValue)) {
+        m_dialogs.message(this, QStringLiteral("    Correct"));
+        // The number is read after the message is closed: it is what is current now.
+        if (trimSpaces(Text1->text()) != lastQuestionNumber)
+            reportBankStatus(Data1->recordset().moveNext());
+        // After the move, so a figure window open for the question just answered goes too.
+        frmPicture()->hide();
+    } else {
+        m_dialogs.message(this, QStringLiteral("    Sorry, try again."));
+        // Adding the first entry would make it the box's text; the box keeps its caption.
+        Combo2->addItem(trimSpaces(Text1->text()));
+        Combo2->setEditText(missedCaption);
+    }
 }
+
 void FrmTheo::Option1_Click() {
     Text4_Change();
 }
 void FrmTheo::Option2_Click() {
     Text4_Change();
 }
-void FrmTheo::Text4_Change() {}
+
+void FrmTheo::Text4_Change() {
+    // A question without an answer value keeps the colours of the one before.
+    if (Text4->text().isEmpty())
+        return;
+    QPlainTextEdit* const boxes[] = {Text5, Text6, Text7, Text8};
+    ClickLabel* const labels[] = {Label8, Label9, Label10, Label11};
+    const bool drill = Option2->isChecked();
+    for (int i = 0; i < 4; ++i) {
+        const bool right = drill && AnswerValue::matches(Text4->text(), i + 1);
+        setForeColour(boxes[i], QPalette::Text, right ? highlightColour : normalColour);
+    }
+    // The learner sees the labels; each takes the colour of the box beneath it.
+    for (int i = 0; i < 4; ++i)
+        setForeColour(labels[i], QPalette::WindowText, boxes[i]->palette().color(QPalette::Text));
+}

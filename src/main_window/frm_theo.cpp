@@ -5,6 +5,7 @@
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
+#include "drill/topic_choice_guard.h"
 #include "main_window/bound_controls.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
@@ -342,8 +343,8 @@ void FrmTheo::wireHandlers() {
         if (on)
             Option2_Click();
     });
-    // Only a choice from the list jumps; text written into the box does not.
-    connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    // Only a choice from the list jumps; text written or typed into the box does not.
+    connect(new TopicChoiceGuard(Combo1), &TopicChoiceGuard::chosen, this, &FrmTheo::Combo1_Click);
 
     connect(Command8, &QPushButton::clicked, this, &FrmTheo::Command8_Click);
     connect(Command11, &QPushButton::clicked, this, &FrmTheo::Command11_Click);

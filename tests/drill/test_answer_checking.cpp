@@ -1,0 +1,297 @@
+#include "drill_support.h"
+#include "window_fixture.h"
+
+#include "display/frm_picture.h"
+#include "main_window/click_label.h"
+
+#include <QRadioButton>
+#include <QSet>
+
+using drill::clickLabel;
+using drill::foreColour;
+using drill::goTo;
+using drill::questions;
+
+namespace {
+
+const QString correct = QStringLiteral("    Correct");
+const QString sorry = QStringLiteral("    Sorry, try again.");
+const QColor blue(0, 0, 255);
+const QColor black(0, 0, 0);
+
+// The window shown, so that its labels take real clicks.
+bool showWindow(WindowFixture& fx) {
+    fx.window->show();
+    return QTest::qWaitForWindowExposed(fx.window.get());
+}
+
+QList<ClickLabel*> choiceLabels(FrmTheo& w) {
+    return {w.Label8, w.Label9, w.Label10, w.Label11};
+}
+
+// Which of the four choices (boxes, then labels) are blue; every other one must be black.
+QString blueChoices(FrmTheo& w) {
+    QString result;
+    const QWidget* boxes[] = {w.Text5, w.Text6, w.Text7, w.Text8};
+    const QWidget* labels[] = {w.Label8, w.Label9, w.Label10, w.Label11};
+    for (const auto& row : {boxes, labels}) {
+        for (int i = 0; i < 4; ++i) {
+            const QColor c = foreColour(row[i]);
+            if (c == blue)
+                result += QChar(u'A' + i);
+            else if (c != black)
+                result += QLatin1Char('?');
+        }
+        result += QLatin1Char('|');
+    }
+    return result;
+}
+
+} // namespace
+
+class TestAnswerChecking : public QObject {
+    Q_OBJECT
+private slots:
+    void rightAnswerAdvancesAfterTheMessage();
+    void wrongAnswerAddsTheNumberToTheMissedList();
+    void lastQuestionNumber_data();
+    void lastQuestionNumber();
+    void rightAnswerOnTheLastRowStays();
+    void answerFieldWithoutNumber_data();
+    void answerFieldWithoutNumber();
+    void drillModeColoursTheRightChoice();
+    void colouringFollowsTheAnswerField_data();
+    void colouringFollowsTheAnswerField();
+    void placementHasNoInfluence();
+};
+
+void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showWindow(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
+    w.frmPicture()->show();
+    QString shownDuringMessage;
+    fx.dialogs.onMessage = [&](const QString&) { shownDuringMessage = w.Text1->text(); };
+
+    QVERIFY(clickLabel(w.Label10));
+
+    QCOMPARE(fx.dialogs.messages, QStringList{correct});
+    QCOMPARE(shownDuringMessage, QStringLiteral("G1A01")); // the move waits for OK
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
+    QCOMPARE(w.Label12->text(), QStringLiteral("G1A02"));
+    QVERIFY(w.existingFrmPicture());
+    QVERIFY(!w.existingFrmPicture()->isVisible());
+    QCOMPARE(w.Combo2->count(), 0);
+}
+
+void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showWindow(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
+    w.frmPicture()->show();
+    int entriesDuringMessage = -1;
+    fx.dialogs.onMessage = [&](const QString&) { entriesDuringMessage = w.Combo2->count(); };
+
+    QVERIFY(clickLabel(w.Label8));
+    QCOMPARE(fx.dialogs.messages, QStringList{sorry});
+    QCOMPARE(entriesDuringMessage, 0); // the entry waits for OK
+    QCOMPARE(w.Combo2->count(), 1);
+    QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
+
+    QVERIFY(clickLabel(w.Label8));
+    QCOMPARE(fx.dialogs.messages, (QStringList{sorry, sorry}));
+    QCOMPARE(w.Combo2->count(), 2);
+    QCOMPARE(w.Combo2->itemText(0), QStringLiteral("G1A01"));
+    QCOMPARE(w.Combo2->itemText(1), QStringLiteral("G1A01"));
+    QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A01")); // try again on the same question
+    QVERIFY(w.existingFrmPicture()->isVisible());       // a wrong answer leaves the figure
+
+    // Right at last: the missed list keeps its entries and moves on with the learner.
+    QVERIFY(clickLabel(w.Label10));
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
+    QVERIFY(clickLabel(w.Label9)); // G1A02's answer is 4
+    QCOMPARE(w.Combo2->count(), 3);
+    QCOMPARE(w.Combo2->itemText(2), QStringLiteral("G1A02"));
+    QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
+}
+
+void TestAnswerChecking::lastQuestionNumber_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("advances");
+
+    QTest::newRow("last number") << "G9D11" << false;
+    QTest::newRow("trailing space") << "G9D11 " << false;
+    QTest::newRow("leading space") << " G9D11" << false;
+    QTest::newRow("lower case") << "g9d11" << true;
+    QTest::newRow("another number") << "G9D10" << true;
+}
+
+void TestAnswerChecking::lastQuestionNumber() {
+    QFETCH(QString, number);
+    QFETCH(bool, advances);
+    WindowFixture fx(questions({{number, QStringLiteral("3")}, {QStringLiteral("G9D12"), "1"}}));
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showWindow(fx));
+    FrmTheo& w = *fx.window;
+    QCOMPARE(w.Text1->text(), number);
+    w.frmPicture()->show();
+
+    QVERIFY(clickLabel(w.Label10));
+    QCOMPARE(fx.dialogs.messages, QStringList{correct});
+    QCOMPARE(w.Text1->text(), advances ? QStringLiteral("G9D12") : number);
+    QVERIFY(!w.existingFrmPicture()->isVisible());
+
+    // A miss on such a number is listed trimmed.
+    if (!advances) {
+        QVERIFY(clickLabel(w.Label8));
+        QCOMPARE(w.Combo2->itemText(0), QStringLiteral("G9D11"));
+    }
+}
+
+void TestAnswerChecking::rightAnswerOnTheLastRowStays() {
+    WindowFixture fx(questions({{QStringLiteral("G9D09"), "2"}, {QStringLiteral("G9D10"), "1"}}));
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showWindow(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G9D10")));
+    w.frmPicture()->show();
+
+    QVERIFY(clickLabel(w.Label8));
+    QCOMPARE(fx.dialogs.messages, QStringList{correct}); // and no failure message
+    QCOMPARE(w.Text1->text(), QStringLiteral("G9D10"));
+    QCOMPARE(w.Label13->text(), QStringLiteral("Stem of G9D10?"));
+    QVERIFY(!w.existingFrmPicture()->isVisible());
+
+    // The learner can go on answering the last question.
+    QVERIFY(clickLabel(w.Label8));
+    QCOMPARE(fx.dialogs.messages, (QStringList{correct, correct}));
+    QCOMPARE(w.Text1->text(), QStringLiteral("G9D10"));
+}
+
+void TestAnswerChecking::answerFieldWithoutNumber_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blank") << "  ";
+    QTest::newRow("letter") << "C";
+    QTest::newRow("text after the number") << "2abc";
+    QTest::newRow("out of range") << "5";
+    QTest::newRow("fraction") << "2.5";
+}
+
+void TestAnswerChecking::answerFieldWithoutNumber() {
+    QFETCH(QString, answer);
+    WindowFixture fx(
+        questions({{QStringLiteral("G1A01"), answer}, {QStringLiteral("G1A02"), "1"}}));
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showWindow(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(w.Option2->isEnabled());
+    w.Option2->click();
+
+    for (ClickLabel* label : choiceLabels(w))
+        QVERIFY(clickLabel(label));
+    QCOMPARE(fx.dialogs.messages, QStringList(4, sorry));
+    QCOMPARE(w.Combo2->count(), 4);
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A01"));
+    // Drill mode shows no right choice; an empty field leaves the start-up black.
+    QCOMPARE(blueChoices(w), QStringLiteral("||"));
+}
+
+void TestAnswerChecking::drillModeColoursTheRightChoice() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showWindow(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A02"))); // answer 4
+    QVERIFY(w.Option1->isChecked());
+    QCOMPARE(blueChoices(w), QStringLiteral("||"));
+
+    QTest::mouseClick(w.Option2, Qt::LeftButton);
+    QVERIFY(w.Option2->isChecked());
+    QCOMPARE(blueChoices(w), QStringLiteral("D|D|"));
+
+    QTest::mouseClick(w.Option1, Qt::LeftButton);
+    QVERIFY(w.Option1->isChecked());
+    QCOMPARE(blueChoices(w), QStringLiteral("||"));
+
+    QTest::mouseClick(w.Option2, Qt::LeftButton);
+    QCOMPARE(blueChoices(w), QStringLiteral("D|D|"));
+
+    // The mode holds for the questions that follow.
+    QVERIFY(clickLabel(w.Label11));
+    QCOMPARE(w.Text1->text(), QStringLiteral("G5A01")); // answer 2
+    QCOMPARE(blueChoices(w), QStringLiteral("B|B|"));
+}
+
+void TestAnswerChecking::colouringFollowsTheAnswerField_data() {
+    QTest::addColumn<QString>("firstAnswer");
+    QTest::addColumn<QString>("secondAnswer");
+    QTest::addColumn<QString>("blueAfterMove");
+
+    QTest::newRow("other value") << "4"
+                                 << "1"
+                                 << "A|A|";
+    QTest::newRow("same value") << "4"
+                                << "4"
+                                << "D|D|";
+    QTest::newRow("same value written otherwise") << "4"
+                                                  << "4.0"
+                                                  << "D|D|";
+    QTest::newRow("empty keeps the colours") << "4"
+                                             << ""
+                                             << "D|D|";
+    QTest::newRow("no number shows none") << "4"
+                                          << "x"
+                                          << "||";
+    QTest::newRow("out of range shows none") << "4"
+                                             << "0"
+                                             << "||";
+}
+
+void TestAnswerChecking::colouringFollowsTheAnswerField() {
+    QFETCH(QString, firstAnswer);
+    QFETCH(QString, secondAnswer);
+    QFETCH(QString, blueAfterMove);
+    WindowFixture fx(questions(
+        {{QStringLiteral("G1A01"), firstAnswer}, {QStringLiteral("G1A02"), secondAnswer}}));
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    w.Option2->click();
+    QCOMPARE(blueChoices(w), QStringLiteral("D|D|"));
+
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
+    QCOMPARE(blueChoices(w), blueAfterMove);
+}
+
+void TestAnswerChecking::placementHasNoInfluence() {
+    // Each draw puts the answer rows in another screen order; judging follows the
+    // choice, wherever it stands.
+    QSet<int> rowsOfChoiceB;
+    for (const double draw : {0.0, 0.2, 0.4, 0.6, 0.8, 0.99}) {
+        WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), draw);
+        QVERIFY2(fx.open(), qPrintable(fx.lastError));
+        QVERIFY(showWindow(fx));
+        FrmTheo& w = *fx.window;
+        rowsOfChoiceB.insert(w.Label9->y());
+        const QList<ClickLabel*> labels = choiceLabels(w);
+        for (int choice = 0; choice < 4; ++choice) {
+            QVERIFY(goTo(w, QStringLiteral("G0A02"))); // answer 2
+            fx.dialogs.messages.clear();
+            QVERIFY(clickLabel(labels[choice]));
+            const bool right = choice == 1;
+            QCOMPARE(fx.dialogs.messages, QStringList{right ? correct : sorry});
+            QCOMPARE(w.Text1->text(), right ? QStringLiteral("G1A01") : QStringLiteral("G0A02"));
+        }
+        QCOMPARE(w.Combo2->count(), 3);
+    }
+    QVERIFY2(rowsOfChoiceB.size() > 1, "the draws should have put choice B in different rows");
+}
+
+QTEST_MAIN(TestAnswerChecking)
+#include "test_answer_checking.moc"

@@ -1,0 +1,282 @@
+#include "drill_support.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+
+using drill::chooseFromList;
+using drill::goTo;
+using drill::questions;
+
+namespace {
+
+const QString unexpected =
+    QStringLiteral("Unexpected Case in Group Selection. Please call the Engineer.");
+const QString noRecord = QStringLiteral("No record matches that serial number");
+
+// A few questions of each topic the tests need, for one pool letter.
+QVector<TestQuestion> poolOf(QChar letter, const QList<int>& digits) {
+    QVector<std::pair<QString, QString>> rows;
+    for (const int digit : digits)
+        for (const char* rest : {"A01", "A02"})
+            rows.append({QString(letter) + QString::number(digit) + QLatin1String(rest), "1"});
+    return questions(rows);
+}
+
+bool showAndActivate(WindowFixture& fx) {
+    fx.window->show();
+    QApplication::setActiveWindow(fx.window.get());
+    return QTest::qWaitForWindowActive(fx.window.get());
+}
+
+} // namespace
+
+class TestTopicJump : public QObject {
+    Q_OBJECT
+private slots:
+    void choiceFromTheList_data();
+    void choiceFromTheList();
+    void numberJump_data();
+    void numberJump();
+    void writingTheTopicNameDoesNotJump();
+    void typingInTheTopicBoxDoesNotJump_data();
+    void typingInTheTopicBoxDoesNotJump();
+    void leavingTheTopicBoxDoesNotJump();
+    void keyboardChoiceStillJumps();
+    void closingWithTheFocusInTheTopicBox();
+    void wheelOverTheTopicBoxDoesNotJump();
+};
+
+void TestTopicJump::choiceFromTheList_data() {
+    QTest::addColumn<QVector<TestQuestion>>("bank");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("expectedNumber");
+    QTest::addColumn<QString>("expectedMessage");
+
+    const auto g = TestBank::sampleQuestions();
+    QTest::newRow("G to RF Safety") << g << "G5A01"
+                                    << "RF Safety"
+                                    << "G0A01"
+                                    << "";
+    QTest::newRow("G to Practical Circuits") << g << "G0A02"
+                                             << "Practical Circuits"
+                                             << "G7A01"
+                                             << "";
+    QTest::newRow("own topic again") << g << "G1A02"
+                                     << "Commission's Rules"
+                                     << "G1A01"
+                                     << "";
+    QTest::newRow("G start code missing") << g << "G1A02"
+                                          << "Operating Procedures"
+                                          << "G1A02" << noRecord;
+
+    const auto t = poolOf(QLatin1Char('T'), {0, 1, 9});
+    QTest::newRow("T to RF Safety") << t << "T1A02"
+                                    << "RF Safety"
+                                    << "T0A01"
+                                    << "";
+    QTest::newRow("T to Antennas") << t << "T0A02"
+                                   << "Antennas And Feed Lines"
+                                   << "T9A01"
+                                   << "";
+
+    const auto n = poolOf(QLatin1Char('N'), {1, 7});
+    QTest::newRow("N refuses RF Safety") << n << "N1A02"
+                                         << "RF Safety"
+                                         << "N1A02" << unexpected;
+    QTest::newRow("N to Practical Circuits") << n << "N1A02"
+                                             << "Practical Circuits"
+                                             << "N7A01"
+                                             << "";
+    QTest::newRow("A refuses RF Safety") << poolOf(QLatin1Char('A'), {1}) << "A1A02"
+                                         << "RF Safety"
+                                         << "A1A02" << unexpected;
+    QTest::newRow("E refuses RF Safety") << poolOf(QLatin1Char('E'), {1}) << "E1A02"
+                                         << "RF Safety"
+                                         << "E1A02" << unexpected;
+
+    // The pool letter is taken as it stands: no trimming, no change of case.
+    QTest::newRow("lower-case number") << questions({{"g1a01", "1"}, {"G1A01", "1"}}) << "g1a01"
+                                       << "Commission's Rules"
+                                       << "g1a01" << noRecord;
+    QTest::newRow("leading space") << questions({{" G1A01", "1"}, {"G1A01", "1"}}) << " G1A01"
+                                   << "Commission's Rules"
+                                   << " G1A01" << noRecord;
+    QTest::newRow("unknown pool letter") << questions({{"X1A01", "1"}}) << "X1A01"
+                                         << "Commission's Rules"
+                                         << "X1A01" << noRecord;
+    QTest::newRow("empty question bank") << QVector<TestQuestion>() << ""
+                                         << "Commission's Rules"
+                                         << "" << noRecord;
+}
+
+void TestTopicJump::choiceFromTheList() {
+    QFETCH(QVector<TestQuestion>, bank);
+    QFETCH(QString, current);
+    QFETCH(QString, topic);
+    QFETCH(QString, expectedNumber);
+    QFETCH(QString, expectedMessage);
+    WindowFixture fx(bank, {});
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    if (w.Text1->text() != current)
+        QVERIFY(goTo(w, current));
+    QCOMPARE(w.Text1->text(), current);
+
+    QVERIFY(chooseFromList(w.Combo1, topic));
+
+    QCOMPARE(fx.dialogs.messages,
+             expectedMessage.isEmpty() ? QStringList() : QStringList{expectedMessage});
+    QCOMPARE(w.Text1->text(), expectedNumber);
+    QCOMPARE(w.Label12->text(), expectedNumber);
+    if (expectedMessage.isEmpty()) // the new question names its topic
+        QCOMPARE(w.Combo1->currentText(), topic);
+}
+
+void TestTopicJump::numberJump_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("expectedNumber");
+
+    QTest::newRow("found") << "G7A01"
+                           << "G7A01";
+    QTest::newRow("the bank ignores case") << "g7a01"
+                                           << "G7A01";
+    QTest::newRow("not trimmed") << "G7A01 "
+                                 << "G1A01";
+    QTest::newRow("apostrophe") << "G7'A01"
+                                << "G1A01";
+    QTest::newRow("criterion inside the value") << "G7A01' OR GNumber = 'G0A01"
+                                                << "G1A01";
+    QTest::newRow("empty") << ""
+                           << "G1A01";
+}
+
+void TestTopicJump::numberJump() {
+    QFETCH(QString, number);
+    QFETCH(QString, expectedNumber);
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A01")));
+
+    w.Command7_NewItem(number);
+
+    const bool found = expectedNumber != QLatin1String("G1A01");
+    QCOMPARE(fx.dialogs.messages, found ? QStringList() : QStringList{noRecord});
+    QCOMPARE(w.Text1->text(), expectedNumber);
+}
+
+void TestTopicJump::writingTheTopicNameDoesNotJump() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    // Every step forward writes the topic name; none may jump back to the topic's start.
+    QStringList seen{w.Text1->text()};
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(w.Data1->recordset().moveNext().ok());
+        seen << w.Text1->text() + QLatin1Char('/') + w.Combo1->currentText();
+    }
+    QCOMPARE(seen, (QStringList{"G0A01", "G0A02/RF Safety", "G1A01/Commission's Rules",
+                                "G1A02/Commission's Rules", "G5A01/Electrical Principles"}));
+    QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestTopicJump::typingInTheTopicBoxDoesNotJump_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a topic name") << "Practical Circuits";
+    QTest::newRow("the shown topic's name") << "";
+    QTest::newRow("the first topic's name") << "RF Safety";
+    QTest::newRow("a topic name in lower case") << "rf safety";
+    QTest::newRow("no topic name") << "Ohm";
+}
+
+void TestTopicJump::typingInTheTopicBoxDoesNotJump() {
+    QFETCH(QString, typed);
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A02")));
+    QLineEdit* edit = w.Combo1->lineEdit();
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    if (!typed.isEmpty()) {
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+    }
+
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter);
+
+    QVERIFY(fx.dialogs.messages.isEmpty());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
+}
+
+void TestTopicJump::leavingTheTopicBoxDoesNotJump() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A02")));
+    w.Combo1->lineEdit()->setFocus();
+    QTRY_VERIFY(w.Combo1->lineEdit()->hasFocus());
+
+    w.Option2->setFocus(); // as a click on the mode button takes the focus
+    QTRY_VERIFY(w.Option2->hasFocus());
+
+    QVERIFY(fx.dialogs.messages.isEmpty());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
+}
+
+void TestTopicJump::keyboardChoiceStillJumps() {
+    // Stepping through the closed list with the arrow keys is a choice from the list.
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A02")));
+    w.Combo1->setFocus();
+    QTRY_VERIFY(w.Combo1->hasFocus());
+    QTest::keyClick(w.Combo1, Qt::Key_Up); // from the shown topic to the one above
+
+    QVERIFY(fx.dialogs.messages.isEmpty());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G0A01"));
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("RF Safety"));
+}
+
+void TestTopicJump::closingWithTheFocusInTheTopicBox() {
+    // Closing the window ends editing in the box; that must not jump (nor crash).
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G1A02")));
+    w.Combo1->lineEdit()->setFocus();
+    QTRY_VERIFY(w.Combo1->lineEdit()->hasFocus());
+    fx.window.reset();
+    QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestTopicJump::wheelOverTheTopicBoxDoesNotJump() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY(showAndActivate(fx));
+    FrmTheo& w = *fx.window;
+    QVERIFY(goTo(w, QStringLiteral("G0A02")));
+    const QPoint centre = w.Combo1->rect().center();
+    QWheelEvent wheel(centre, w.Combo1->mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w.Combo1, &wheel);
+
+    QVERIFY(fx.dialogs.messages.isEmpty());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G0A02"));
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("RF Safety"));
+}
+
+QTEST_MAIN(TestTopicJump)
+#include "test_topic_jump.moc"
