@@ -32,6 +32,12 @@ void FrmTheo::FigureLookup(const QString& number) {
     }
 
     FrmPicture* window = frmPicture();
+    // Until the figure window has been shown, its frame is taken to be like this one's.
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    window->setFrameGuess(QMargins(client.left() - outer.left(), client.top() - outer.top(),
+                                   outer.right() - client.right(),
+                                   outer.bottom() - client.bottom()));
     if (figure->sizing == FigureSizing::CornerPlacement) {
         // The bottom-right corner of the window, whatever its size, lies 250 twips
         // inside the right and bottom edges of the screen.

@@ -78,18 +78,34 @@ int FrmPicture::image1Width() const {
     return exactOr(m_image1Width, Image1->width());
 }
 
+QMargins FrmPicture::frame() const {
+    const QRect outer = frameGeometry();
+    const QRect client = geometry();
+    const QMargins own(client.left() - outer.left(), client.top() - outer.top(),
+                       outer.right() - client.right(), outer.bottom() - client.bottom());
+    // The window system tells a window's frame only once it has been shown.
+    return own.isNull() && !m_shownOnce ? m_frameGuess : own;
+}
+
 int FrmPicture::outerWidth() const {
-    return exactOr(m_outerTwips.width(), frameGeometry().width());
+    const QMargins f = frame();
+    return exactOr(m_outerTwips.width(), width() + f.left() + f.right());
 }
 
 int FrmPicture::outerHeight() const {
-    return exactOr(m_outerTwips.height(), frameGeometry().height());
+    const QMargins f = frame();
+    return exactOr(m_outerTwips.height(), height() + f.top() + f.bottom());
 }
 
 void FrmPicture::setOuterSize(int widthTwips, int heightTwips) {
     // Qt sizes the client area; the frame adds what the window system draws around it.
-    const QSize frame = frameGeometry().size() - size();
-    resize(twips::toPixels(widthTwips) - frame.width(),
-           twips::toPixels(heightTwips) - frame.height());
+    const QMargins f = frame();
+    resize(twips::toPixels(widthTwips) - f.left() - f.right(),
+           twips::toPixels(heightTwips) - f.top() - f.bottom());
     m_outerTwips = QSize(widthTwips, heightTwips);
+}
+
+void FrmPicture::showEvent(QShowEvent* event) {
+    m_shownOnce = true;
+    QWidget::showEvent(event);
 }

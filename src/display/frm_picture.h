@@ -1,6 +1,7 @@
 #ifndef VARNEL_DISPLAY_FRM_PICTURE_H
 #define VARNEL_DISPLAY_FRM_PICTURE_H
 
+#include <QMargins>
 #include <QSize>
 #include <QWidget>
 
@@ -34,10 +35,20 @@ public:
     int outerHeight() const;
     // Gives the window an outer size in twips; its position stays.
     void setOuterSize(int widthTwips, int heightTwips);
+    // The frame to reckon with until the window system has drawn this window's own
+    // (before it is first shown): that of another window of the program.
+    void setFrameGuess(const QMargins& frame) { m_frameGuess = frame; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
+    QMargins frame() const;
+
     int m_image1Width;
     QSize m_outerTwips; // as last set; valid while the window keeps that size
+    QMargins m_frameGuess;
+    bool m_shownOnce = false;
 };
 
 #endif
