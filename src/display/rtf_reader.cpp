@@ -324,6 +324,9 @@ public:
         // A file that opens with a group ends when that group closes; what follows is
         // padding or junk, as word processors treat it.
         m_endsWithOuterGroup = first < end && *first == '{';
+        // Inside an edit block a cursor does not lay its block out after every
+        // insertion, which would make long paragraphs cost quadratic time.
+        m_cursor.beginEditBlock();
 
         while (p < end) {
             const auto c = static_cast<unsigned char>(*p++);
@@ -334,10 +337,8 @@ public:
                 break;
             case '}':
                 m_fallbackLeft = 0;
-                if (closeGroup()) {
-                    finish();
-                    return;
-                }
+                if (closeGroup())
+                    p = end; // the document has ended
                 break;
             case '\\':
                 p = readControl(p, end);
@@ -354,6 +355,7 @@ public:
             }
         }
         finish();
+        m_cursor.endEditBlock();
     }
 
 private:
