@@ -1,11 +1,27 @@
 #include "display/frm_table.h"
 
+#include "about/program_icon.h"
+#include "display/rtf_reader.h"
+#include "main_window/fonts.h"
+#include "main_window/twips.h"
+
 #include <QTextEdit>
 
 FrmTable::FrmTable(const QString& rtfPath, QWidget* parent) : QWidget(parent) {
-    Q_UNUSED(rtfPath);
     setObjectName(QStringLiteral("frmTable"));
     setWindowTitle(QStringLiteral("Use This Table"));
+    setWindowIcon(programIcon());
+    setFont(msSansSerif(defaultFontPoints));
+
     RichTextBox1 = new QTextEdit(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
+    RichTextBox1->setAccessibleName(QStringLiteral("Table"));
+    RichTextBox1->setReadOnly(true);
+    RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    twips::place(RichTextBox1, 120, 240, 8655, 4575);
+    RtfReader::loadFile(*RichTextBox1->document(), rtfPath);
+
+    // A fixed border: the client area keeps its design size. Where the window first
+    // appears is left to the window system.
+    setFixedSize(twips::toPixels(8955), twips::toPixels(4845));
 }

@@ -6,9 +6,12 @@
 class QTextEdit;
 
 // The table window: the rich-text file NTO-1.rtf, loaded when the window is created.
+// The text can be read, selected and copied but not changed, since nothing would
+// keep a change.
 class FrmTable : public QWidget {
     Q_OBJECT
 public:
+    // A missing or unreadable file gives an empty box.
     explicit FrmTable(const QString& rtfPath, QWidget* parent = nullptr);
 
     QTextEdit* RichTextBox1;

@@ -1,0 +1,278 @@
+// What a question change does to the main window: labels laid over their boxes, the
+// topic box, the hint look-up, and the hint box with the Hint button and Hints menu.
+
+#include "display/frm_picture.h"
+#include "main_window/answer_placement.h"
+#include "main_window/click_label.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
+#include "main_window/twips.h"
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+TestQuestion question(const QString& number) {
+    return TestQuestion{number,
+                        QStringLiteral("Stem ") + number,
+                        QStringLiteral("1"),
+                        QStringLiteral("a"),
+                        QStringLiteral("b"),
+                        QStringLiteral("c"),
+                        QStringLiteral("d")};
+}
+
+QVector<TestQuestion> questions(const QStringList& numbers) {
+    QVector<TestQuestion> rows;
+    for (const QString& number : numbers)
+        rows << question(number);
+    return rows;
+}
+
+bool shown(const QWidget* widget) {
+    return !widget->isHidden();
+}
+
+} // namespace
+
+class TestRecordChange : public QObject {
+    Q_OBJECT
+private slots:
+    void labelsLieOverShuffledBoxes();
+    void topicAndHintOfNumber_data();
+    void topicAndHintOfNumber();
+    void blankRecordSkipsHintAndFigure();
+    void questionWithoutHintKeepsPreviousHint();
+    void hintStates_data();
+    void hintStates();
+    void typedHintIsSavedAndKept();
+    void apostropheInNumberFindsNothingQuietly();
+    void nestedQuestionChangeUsesLatestNumber();
+};
+
+void TestRecordChange::labelsLieOverShuffledBoxes() {
+    WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), 0.99);
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    const auto tops = AnswerPlacement::boxTops(6);
+    QCOMPARE(twips::top(w.Text5), tops[0]);
+    QVERIFY(tops != AnswerPlacement::rowTops); // placement 6 really moves the boxes
+
+    const std::pair<QWidget*, QWidget*> pairs[] = {{w.Label13, w.Text3}, {w.Label12, w.Text1},
+                                                   {w.Label8, w.Text5},  {w.Label9, w.Text6},
+                                                   {w.Label10, w.Text7}, {w.Label11, w.Text8}};
+    for (auto [label, box] : pairs)
+        QCOMPARE(label->geometry(), box->geometry());
+}
+
+void TestRecordChange::topicAndHintOfNumber_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("hint");
+
+    // The bank starts on G9D10 ("Antennas And Feed Lines", "first hint"): a number
+    // that changes no topic leaves that topic, one without a hint row that hint.
+    const QString unchanged = QStringLiteral("Antennas And Feed Lines");
+    QTest::newRow("spaces kept in the criterion") << " G5A01 "
+                                                  << "Electrical Principles"
+                                                  << "spaced hint";
+    QTest::newRow("plain G5A01") << "G5A01"
+                                 << "Electrical Principles"
+                                 << "plain hint";
+    QTest::newRow("lower case: no topic, hint found regardless of case")
+        << "g5a01" << unchanged << "plain hint";
+    QTest::newRow("one character: no topic, still searched") << "G" << unchanged << "one letter";
+    QTest::newRow("A0") << "A0A01" << unchanged << "first hint";
+    QTest::newRow("E0") << "E0A01" << unchanged << "first hint";
+    QTest::newRow("N0") << "N0A01" << unchanged << "first hint";
+    QTest::newRow("T0") << "T0A01"
+                        << "RF Safety"
+                        << "first hint";
+    QTest::newRow("E1") << "E1A01"
+                        << "Commission's Rules"
+                        << "first hint";
+    QTest::newRow("N9") << "N9A01"
+                        << "Antennas And Feed Lines"
+                        << "first hint";
+    QTest::newRow("G3") << "G3B02"
+                        << "Radio Wave Propagation"
+                        << "first hint";
+    QTest::newRow("digit first") << "5GA01" << unchanged << "first hint";
+}
+
+void TestRecordChange::topicAndHintOfNumber() {
+    QFETCH(QString, number);
+    QFETCH(QString, topic);
+    QFETCH(QString, hint);
+    WindowFixture fx(questions({QStringLiteral("G9D10"), number}),
+                     {{QStringLiteral("G9D10"), QStringLiteral("first hint")},
+                      {QStringLiteral("G5A01"), QStringLiteral("plain hint")},
+                      {QStringLiteral(" G5A01 "), QStringLiteral("spaced hint")},
+                      {QStringLiteral("G"), QStringLiteral("one letter")}});
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("Antennas And Feed Lines"));
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(w.Text1->text(), number);
+    QCOMPARE(w.Combo1->currentText(), topic);
+    QCOMPARE(w.Text10->toPlainText(), hint);
+    QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestRecordChange::blankRecordSkipsHintAndFigure() {
+    // A hint row with an empty number would be found if the blank record were searched.
+    WindowFixture fx(questions({QStringLiteral("G1A01"), QStringLiteral("E7B11")}),
+                     {{QStringLiteral("E7B11"), QStringLiteral("figure hint")},
+                      {QString(), QStringLiteral("empty number")}});
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QVERIFY(shown(w.Command11));
+    w.Command11_Click();
+    w.Combo1->setEditText(QStringLiteral("marker"));
+    twips::setTop(w.Text5, 4320); // as if the rows had been drawn again
+
+    QVERIFY(w.Data1->recordset().addNew().ok());
+    QCOMPARE(w.Text1->text(), QString());
+    QCOMPARE(w.Label8->geometry(), w.Text5->geometry());
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("marker"));
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("figure hint"));
+    QVERIFY(shown(w.Command11));
+    QVERIFY(w.existingFrmPicture() && w.existingFrmPicture()->isVisible());
+}
+
+void TestRecordChange::questionWithoutHintKeepsPreviousHint() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QVERIFY(w.Data2->recordset().findFirst(QStringLiteral("GN = 'G1A01'")).ok());
+    QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A01'")).ok());
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
+    QTest::mouseClick(w.Command8, Qt::LeftButton);
+    QVERIFY(shown(w.Text10));
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
+    QCOMPARE(w.Text11->text(), QStringLiteral("G1A01"));
+}
+
+void TestRecordChange::hintStates_data() {
+    // Events: h = Hint pressed, m = Help, Hints chosen, d = Data1 moves on.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("button");
+    QTest::addColumn<bool>("hint");
+
+    QTest::newRow("start") << "" << true << true << false;
+    QTest::newRow("hint pressed") << "h" << true << true << true;
+    QTest::newRow("hint hidden on leaving") << "hd" << true << true << false;
+    QTest::newRow("hints off while shown") << "hm" << false << false << false;
+    QTest::newRow("hints off while hidden") << "m" << false << false << false;
+    QTest::newRow("on again: button only") << "hmm" << true << true << false;
+    QTest::newRow("on again, hint pressed") << "hmmh" << true << true << true;
+    QTest::newRow("off stays off on leaving") << "md" << false << false << false;
+    QTest::newRow("pressed twice") << "hh" << true << true << true;
+}
+
+void TestRecordChange::hintStates() {
+    QFETCH(QString, events);
+    QFETCH(bool, checked);
+    QFETCH(bool, button);
+    QFETCH(bool, hint);
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    for (const QChar event : events) {
+        if (event == u'h') {
+            QVERIFY(shown(w.Command8));
+            QTest::mouseClick(w.Command8, Qt::LeftButton);
+        } else if (event == u'm') {
+            w.mnuHelpHint->trigger();
+        } else {
+            QVERIFY(w.Data1->recordset().moveNext().ok());
+        }
+    }
+    QCOMPARE(w.mnuHelpHint->isChecked(), checked);
+    QCOMPARE(shown(w.Command8), button);
+    QCOMPARE(shown(w.Text10), hint);
+}
+
+void TestRecordChange::typedHintIsSavedAndKept() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo* w = fx.window.get();
+    QVERIFY(w->Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A01'")).ok());
+    QTest::mouseClick(w->Command8, Qt::LeftButton);
+    w->Text10->selectAll();
+    QTest::keyClicks(w->Text10, QStringLiteral("Typed by the learner"));
+    QCOMPARE(w->Text10->toPlainText(), QStringLiteral("Typed by the learner"));
+
+    // G1A02 has no hint row: Data2 stays where it is and nothing is written yet.
+    QVERIFY(w->Data1->recordset().moveNext().ok());
+    QVERIFY(!fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints"))
+                 .contains(QStringLiteral("Typed by the learner")));
+    // G5A01 has one: Data2 leaves the G1A01 row and writes the text into it.
+    QVERIFY(w->Data1->recordset().findFirst(QStringLiteral("GNumber = 'G5A01'")).ok());
+    QCOMPARE(w->Text10->toPlainText(), QStringLiteral("Ohm's law"));
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+             (QStringList{QStringLiteral("Hint for G0A02"), QStringLiteral("Typed by the learner"),
+                          QStringLiteral("Ohm's law")}));
+
+    QVERIFY2(fx.restart(), qPrintable(fx.lastError));
+    w = fx.window.get();
+    QVERIFY(w->Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A01'")).ok());
+    QCOMPARE(w->Text10->toPlainText(), QStringLiteral("Typed by the learner"));
+    QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestRecordChange::apostropheInNumberFindsNothingQuietly() {
+    WindowFixture fx(questions({QStringLiteral("G1A01"), QStringLiteral("G1A'1")}),
+                     {{QStringLiteral("G1A01"), QStringLiteral("first hint")},
+                      {QStringLiteral("G1A'1"), QStringLiteral("unreachable")}});
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A'1"));
+    QVERIFY(w.Data2->recordset().noMatch());
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("first hint"));
+    QCOMPARE(w.Combo1->currentText(), QStringLiteral("Commission's Rules"));
+    QVERIFY(!shown(w.Command11));
+    QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestRecordChange::nestedQuestionChangeUsesLatestNumber() {
+    // Moving to G7A01 posts a move to E7B11; it runs during G7A01's pending-events
+    // pass, so the outer change must finish with E7B11's figure, not hide it.
+    WindowFixture fx(
+        questions({QStringLiteral("G1A01"), QStringLiteral("G7A01"), QStringLiteral("E7B11")}), {});
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(fx.bank.folder() + QStringLiteral("/A7-1.bmp"), "BMP"));
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+
+    int figureSteps = 0;
+    QMetaObject::invokeMethod(
+        &w,
+        [&] {
+            QCOMPARE(w.Text1->text(), QStringLiteral("G7A01"));
+            QVERIFY(w.Data1->recordset().moveNext().ok());
+            figureSteps = shown(w.Command11) ? 1 : 0;
+        },
+        Qt::QueuedConnection);
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(figureSteps, 1); // the nested change ran inside the outer one
+    QCOMPARE(w.Text1->text(), QStringLiteral("E7B11"));
+    QVERIFY(shown(w.Command11));
+    QCOMPARE(w.frmPicture()->Image1->pixmap().size(), QSize(40, 30));
+}
+
+QTEST_MAIN(TestRecordChange)
+#include "test_record_change.moc"
