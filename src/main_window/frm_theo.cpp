@@ -13,6 +13,7 @@
 #include "main_window/fonts.h"
 #include "main_window/outline_shape.h"
 #include "main_window/twips.h"
+#include "main_window/wrap_button.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -50,8 +51,7 @@ ClickLabel* boundLabel(QWidget* parent, const char* name, const QString& accessi
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFrameShape(QFrame::Box);
-    label->setLineWidth(1);
+    label->setBorderColor(Qt::black);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -137,7 +137,10 @@ void FrmTheo::createControls() {
     Text3 = textBox(client, "Text3", true);
     Command6 = button(client, "Command6", QStringLiteral("Search"), true);
     Command6->setAccessibleName(QStringLiteral("Search"));
-    Command11 = button(client, "Command11", QStringLiteral("Show Picture"), false);
+    // The tall Show Picture button wraps its caption onto two lines.
+    Command11 = named(new WrapButton(QStringLiteral("Show Picture"), client), "Command11");
+    Command11->setAutoDefault(false);
+    Command11->hide();
     Command11->setAccessibleName(QStringLiteral("Show Picture"));
     Command7 = button(client, "Command7", QString(), false);
 
@@ -161,6 +164,8 @@ void FrmTheo::createControls() {
     Frame1 = named(new QGroupBox(QStringLiteral("Mode"), client), "Frame1");
     Option1 = named(new QRadioButton(QStringLiteral("Quiz"), Frame1), "Option1");
     Option2 = named(new QRadioButton(QStringLiteral("Drill"), Frame1), "Option2");
+    // The mode buttons are narrow; a tighter gap keeps their captions whole.
+    Frame1->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
 
     // Bottom row and top edge
     Data1 = named(new DataControl(QStringLiteral("Click Here To Browse"), BankSchema::poolTable,

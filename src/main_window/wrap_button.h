@@ -1,0 +1,16 @@
+#ifndef VARNEL_MAIN_WINDOW_WRAP_BUTTON_H
+#define VARNEL_MAIN_WINDOW_WRAP_BUTTON_H
+
+#include <QPushButton>
+
+// A push button whose caption wraps at word boundaries when it does not fit on one line.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit WrapButton(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+#endif
