@@ -29,7 +29,8 @@ private:
 };
 
 struct Cursor {
-    Cursor(const QString& table, const QStringList& fields) : source(table, fields), sinks(fields.size()) {
+    Cursor(const QString& table, const QStringList& fields)
+        : source(table, fields), sinks(fields.size()) {
         for (int i = 0; i < fields.size(); ++i)
             source.bind(fields.at(i), &sinks[static_cast<std::size_t>(i)]);
     }
@@ -65,7 +66,8 @@ void measure(int rows) {
             pool.source.moveLast();
     });
     const double findNumber = medianMicroseconds(runs, [&](int i) {
-        pool.source.findFirst(QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * 7919) % rows)));
+        pool.source.findFirst(
+            QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * 7919) % rows)));
     });
     const double findHint = medianMicroseconds(runs, [&](int i) {
         hints.source.findFirst(QStringLiteral("GN = '%1'").arg(syntheticNumber((i * 7919) % rows)));

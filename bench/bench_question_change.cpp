@@ -11,15 +11,13 @@
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
 #include "main_window/random_draw.h"
+#include "synthetic_bank.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -47,53 +45,9 @@ QString numberOf(qint64 i) {
         .arg(i, 7, 10, QLatin1Char('0'));
 }
 
-bool check(bool ok, const QSqlQuery& query) {
-    if (!ok)
-        std::fprintf(stderr, "bank: %s\n", qPrintable(query.lastError().text()));
-    return ok;
-}
-
-// Writes a bank of n questions and n hints: one transaction, one prepared insert per
-// table, the indexes last.
+// Writes a bank of n questions and n hints, and the bitmaps of the figure questions in it.
 bool writeBank(const QString& folder, qint64 n) {
-    bool ok = true;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("w"));
-        db.setDatabaseName(QDir(folder).filePath(BankSchema::fileName));
-        ok = db.open();
-        QSqlQuery q(db);
-        ok = ok && check(q.exec(QStringLiteral("PRAGMA journal_mode = OFF")), q);
-        ok = ok && check(q.exec(QStringLiteral("PRAGMA synchronous = OFF")), q);
-        for (const QString& statement : BankSchema::createStatements())
-            if (!statement.startsWith(QStringLiteral("CREATE INDEX")))
-                ok = ok && check(q.exec(statement), q);
-        ok = ok && db.transaction();
-        QSqlQuery pool(db);
-        ok = ok &&
-             check(pool.prepare(QStringLiteral("INSERT INTO pool VALUES (?, ?, ?, ?, ?, ?, ?)")),
-                   pool);
-        QSqlQuery hints(db);
-        ok = ok && check(hints.prepare(QStringLiteral("INSERT INTO Hints VALUES (?, ?)")), hints);
-        for (qint64 i = 0; ok && i < n; ++i) {
-            const QString number = numberOf(i);
-            pool.bindValue(0, number);
-            pool.bindValue(1, QStringLiteral("What is the stem of question %1?").arg(i));
-            pool.bindValue(2, QString::number(1 + i % 4));
-            pool.bindValue(3, QStringLiteral("The first choice of %1").arg(i));
-            pool.bindValue(4, QStringLiteral("The second choice of %1").arg(i));
-            pool.bindValue(5, QStringLiteral("The third choice of %1").arg(i));
-            pool.bindValue(6, QStringLiteral("The fourth choice of %1").arg(i));
-            ok = check(pool.exec(), pool);
-            hints.bindValue(0, number);
-            hints.bindValue(1, QStringLiteral("A hint for question %1.").arg(i));
-            ok = ok && check(hints.exec(), hints);
-        }
-        ok = ok && db.commit();
-        for (const QString& statement : BankSchema::indexStatements())
-            ok = ok && check(q.exec(statement), q);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("w"));
+    bool ok = writeSyntheticBank(folder, n, numberOf);
     QImage bitmap(600, 400, QImage::Format_Indexed8);
     bitmap.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     bitmap.fill(0);

@@ -9,22 +9,25 @@
 #include <QString>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <vector>
 
 // Question numbers for a synthetic bank of any size: G0A01 upwards, then other
 // letters and longer serials, all distinct and in ascending order.
-inline QString syntheticNumber(int i) {
+inline QString syntheticNumber(qint64 i) {
     return QStringLiteral("G%1A%2").arg(i / 100000).arg(i % 100000, 5, 10, QLatin1Char('0'));
 }
 
 // Writes newgen2.mdb with `rows` questions and as many hints into folder, in one
 // transaction, indexes last (as the bank builder does). Returns false on failure.
-inline bool writeSyntheticBank(const QString& folder, int rows) {
+inline bool writeSyntheticBank(const QString& folder, qint64 rows,
+                               const std::function<QString(qint64)>& numberOf = syntheticNumber) {
     const QString path = QDir(folder).filePath(BankSchema::fileName);
     QFile::remove(path);
     bool ok = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("synthetic"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("synthetic"));
         db.setDatabaseName(path);
         ok = db.open();
         QSqlQuery q(db);
@@ -35,8 +38,8 @@ inline bool writeSyntheticBank(const QString& folder, int rows) {
         QSqlQuery pool(db), hints(db);
         pool.prepare(QStringLiteral("INSERT INTO pool VALUES (?, ?, ?, ?, ?, ?, ?)"));
         hints.prepare(QStringLiteral("INSERT INTO Hints VALUES (?, ?)"));
-        for (int i = 0; ok && i < rows; ++i) {
-            const QString number = syntheticNumber(i);
+        for (qint64 i = 0; ok && i < rows; ++i) {
+            const QString number = numberOf(i);
             pool.bindValue(0, number);
             pool.bindValue(1, QStringLiteral("What is the stem of question %1?").arg(number));
             pool.bindValue(2, QString::number(1 + i % 4));

@@ -71,14 +71,9 @@ void FrmTheo::Command6_Click() {
         m_dialogs.inputBox(this, QStringLiteral("Enter Question Number To Search For"), QString()));
     if (number.isEmpty())
         return;
-    // The typed text goes into the criterion as it stands; the record source reads
-    // it as a value, never as SQL, so a quote in it simply matches nothing.
-    RecordSource& pool = Data1->recordset();
-    if (!reportBankStatus(
-            pool.findFirst(QStringLiteral("GNumber = '") + number + QLatin1Char('\''))))
-        return;
-    if (pool.noMatch())
-        m_dialogs.message(this, QStringLiteral("No record matches that serial number"));
+    // The same jump as a topic's: the typed text goes into the criterion as it
+    // stands, and the record source reads it as a value, never as SQL.
+    Command7_NewItem(number);
 }
 
 void FrmTheo::Command10_Click() {}
