@@ -7,6 +7,7 @@
 #include "bank_fixture.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -360,6 +361,19 @@ private slots:
         QVERIFY(!c.source.isOpen());
         QCOMPARE(QFile::exists(bank->filePath()), !content.isNull());
         QCOMPARE(fileHash(bank->filePath()), before);
+    }
+
+    void opensFromAFolderWithSpacesAndUrlCharacters() {
+        const QString folder = QDir(bank->folder()).filePath(QStringLiteral("My Bank #2? 50%"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = QDir(folder).filePath(BankSchema::fileName);
+        QVERIFY(QFile::copy(bank->filePath(), path));
+        PoolCursor c;
+        QVERIFY(c.source.open(path));
+        QVERIFY(c.source.moveLast());
+        QCOMPARE(c.number(), QStringLiteral("G9D11"));
+        // Nothing was created beside it under a mangled name.
+        QCOMPARE(QDir(bank->folder()).entryList(QDir::Files).size(), 1);
     }
 
     void addsTheLookUpIndexWhenMissing() {
