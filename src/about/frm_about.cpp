@@ -47,7 +47,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent) {
     Picture1->setScaledContents(false);
     twips::place(Picture1, 0, 0, 6735, 5295);
 
-    Label6 = whiteLabel("Label6", QStringLiteral("Copyright \u00A9 2024 Quillmoor Radio Software"),
+    Label6 = whiteLabel("Label6", QStringLiteral("Copyright \u00A9 2026 Quillmoor Radio Software"),
                         Qt::AlignHCenter | Qt::AlignTop);
     twips::place(Label6, 1560, 360, 4455, 255);
     Label7 = whiteLabel("Label7", QStringLiteral("All Rights Reserved"),
