@@ -16,17 +16,10 @@ namespace {
 // The trademark sign is drawn in a small bitmap face; a plain sans face of the same
 // size serves where that face is missing.
 QFont smallFonts(double points) {
-    static const bool substitutesRegistered = [] {
-        QFont::insertSubstitutions(QStringLiteral("Small Fonts"),
-                                   {QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
-                                    QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
-        return true;
-    }();
-    Q_UNUSED(substitutesRegistered);
-    QFont font(QStringLiteral("Small Fonts"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    return font;
+    return designFont(QStringLiteral("Small Fonts"),
+                      {QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"),
+                       QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")},
+                      points);
 }
 
 } // namespace

@@ -29,15 +29,11 @@ QString lf(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QStringList numbers(const WindowFixture& fx) {
-    return fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
-}
-
 QStringList lastRow(const WindowFixture& fx) {
     QStringList row;
     for (const char* field : {"GNumber", "Question", "answer", "A", "B", "C", "D"})
         row << fx.bank.column(QStringLiteral("pool"), QLatin1String(field))
-                   .value(-1 + numbers(fx).size());
+                   .value(-1 + fx.bank.numbers().size());
     return row;
 }
 
@@ -83,7 +79,7 @@ void TestPoolImport::fullCycle() {
     FrmTheo& w = *fx.window;
     SharedModule& s = w.sharedModule();
     s.PoolText = first + second;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command3));
     QCOMPARE(w.Text9->text(), QStringLiteral("0"));
@@ -99,7 +95,7 @@ void TestPoolImport::fullCycle() {
                                QStringLiteral("  two\n  wrapped\n"),
                                QStringLiteral("three\n"),
                                QStringLiteral(" four\n\n")};
-    QCOMPARE(numbers(fx), before + QStringList{QStringLiteral("G9A01")});
+    QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9A01")});
     QCOMPARE(lastRow(fx), expected);
     QCOMPARE(boxes(w), expected); // the last row is current
     QVERIFY(w.Command1->isEnabled());
@@ -123,14 +119,14 @@ void TestPoolImport::lastQuestionStopsBeforeChoiceD() {
     FrmTheo& w = *fx.window;
     SharedModule& s = w.sharedModule();
     s.PoolText = second;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command3));
     QVERIFY(press(w.Command4));
 
     QCOMPARE(boxes(w), (QStringList{"G9A02", "Second stem?", "4", " a\n", " b\n", " c\n", ""}));
     QVERIFY(pending(w));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     // The cursor stands after "D."; the missing "G9" left FoundPos at -1.
     QCOMPARE(s.ParsePos, qint16(pos(second, QStringLiteral("D.")) + 2));
     QCOMPARE(s.FoundPos, qint16(-1));
@@ -138,7 +134,7 @@ void TestPoolImport::lastQuestionStopsBeforeChoiceD() {
 
     // The author can still commit what was cut, with Update.
     QVERIFY(press(w.Command2));
-    QCOMPARE(numbers(fx), before + QStringList{QStringLiteral("G9A02")});
+    QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9A02")});
 }
 
 void TestPoolImport::acceptStops_data() {
@@ -167,13 +163,13 @@ void TestPoolImport::acceptStops() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     w.sharedModule().PoolText = question;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command3));
     QVERIFY(press(w.Command4));
     QCOMPARE(boxes(w), fields);
     QVERIFY(pending(w));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 
     // Accept does nothing more while the record waits.
@@ -203,7 +199,7 @@ void TestPoolImport::emptyPoolText() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     SharedModule& s = w.sharedModule();
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command3));
     QCOMPARE(w.Text9->text(), QStringLiteral("0"));
@@ -219,7 +215,7 @@ void TestPoolImport::emptyPoolText() {
     QCOMPARE(s.ParsePos, qint16(7));
     QCOMPARE(w.Text9->text(), QStringLiteral("7"));
     QCOMPARE(s.FoundPos, qint16(0));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 
     // With text left in the window, that text's first five characters are the number.
@@ -235,7 +231,7 @@ void TestPoolImport::acceptTwiceWithoutNext() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     w.sharedModule().PoolText = first + second + third;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command3));
     QVERIFY(press(w.Command4));
@@ -243,7 +239,7 @@ void TestPoolImport::acceptTwiceWithoutNext() {
 
     // The number comes from the unchanged window; the stem starts one character
     // early, at the line feed after the next number.
-    QCOMPARE(numbers(fx), before + QStringList({"G9A01", "G9A01"}));
+    QCOMPARE(fx.bank.numbers(), before + QStringList({"G9A01", "G9A01"}));
     QCOMPARE(lastRow(fx),
              (QStringList{"G9A01", "\nSecond stem?", "4", " a\n", " b\n", " c\n", " d\n"}));
     QVERIFY(fx.dialogs.messages.isEmpty());
@@ -315,14 +311,14 @@ void TestPoolImport::positionsBeyond32767() {
     s.FoundPos = qint16(foundPos);
     s.ParsePos = qint16(parsePos);
     w.Text2->setPlainText(QStringLiteral("G9C01 window"));
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.findChild<QPushButton*>(handler)));
     QCOMPARE(int(s.FoundPos), foundAfter);
     QCOMPARE(int(s.ParsePos), parseAfter);
     QCOMPARE(w.Text2->toPlainText(), QStringLiteral("G9C01 window"));
     QCOMPARE(w.Text3->toPlainText(), stemAfter);
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
     if (handler == QLatin1String("Command4")) {
         QVERIFY(pending(w)); // New ran before the failure
@@ -336,17 +332,16 @@ void TestPoolImport::failuresOfNewAndUpdateAreSilent() {
     // Update refused by the database: Accept ends silently, the record waits, filled.
     {
         WindowFixture fx;
-        QVERIFY(fx.bank.exec({QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON pool "
-                                             "BEGIN SELECT RAISE(ABORT, 'refused'); END")}));
+        QVERIFY(fx.bank.refuseNewQuestions());
         QVERIFY2(fx.open(), qPrintable(fx.lastError));
         FrmTheo& w = *fx.window;
         w.sharedModule().PoolText = first + second;
-        const QStringList before = numbers(fx);
+        const QStringList before = fx.bank.numbers();
         QVERIFY(press(w.Command3));
         QVERIFY(press(w.Command4));
         QVERIFY(fx.dialogs.messages.isEmpty());
         QVERIFY(pending(w));
-        QCOMPARE(numbers(fx), before);
+        QCOMPARE(fx.bank.numbers(), before);
         QCOMPARE(w.Text8->toPlainText(), QStringLiteral(" four\n\n"));
         QCOMPARE(w.sharedModule().ParsePos, qint16(pos(w.sharedModule().PoolText, "G9A02") - 3));
 
@@ -368,7 +363,7 @@ void TestPoolImport::failuresOfNewAndUpdateAreSilent() {
         QVERIFY(!w.Data1->recordset().isNewPending());
         QVERIFY(w.Text1->text().isEmpty());
         QCOMPARE(w.sharedModule().ParsePos, qint16(1));
-        QVERIFY(numbers(fx).isEmpty());
+        QVERIFY(fx.bank.numbers().isEmpty());
     }
 }
 

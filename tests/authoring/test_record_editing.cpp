@@ -14,10 +14,6 @@ const QString searchPrompt = QStringLiteral("Enter Question Number To Search For
 const QString noMatchText = QStringLiteral("No record matches that serial number");
 const QString bankFailure = QStringLiteral("The question bank could not do that: ");
 
-QStringList numbers(const WindowFixture& fx) {
-    return fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
-}
-
 // Fills the boxes of the current record as an author would type them.
 void typeRecord(FrmTheo& w, const QString& number) {
     w.Text1->setText(number);
@@ -98,7 +94,7 @@ void TestRecordEditing::search() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G5A01'")));
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     fx.dialogs.inputAnswers << typed;
     QVERIFY(press(w.Command6));
@@ -106,7 +102,7 @@ void TestRecordEditing::search() {
     QCOMPARE(fx.dialogs.prompts, QStringList{searchPrompt});
     QCOMPARE(w.Text1->text(), current);
     QCOMPARE(fx.dialogs.messages, noMatch ? QStringList{noMatchText} : QStringList{});
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(nothingPending(w));
 }
 
@@ -130,18 +126,18 @@ void TestRecordEditing::newThenUpdate() {
     QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = '%1'").arg(startOn)));
     if (editCurrent)
         w.Text3->setPlainText(QStringLiteral("Edited stem?"));
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command1));
     QVERIFY(newPending(w));
     QVERIFY(w.Text1->text().isEmpty());
     QVERIFY(w.Text5->toPlainText().isEmpty());
-    QCOMPARE(numbers(fx), before); // nothing is saved before Update
+    QCOMPARE(fx.bank.numbers(), before); // nothing is saved before Update
 
     typeRecord(w, QStringLiteral("G9Z99"));
     QVERIFY(press(w.Command2));
 
-    QCOMPARE(numbers(fx), before + QStringList{QStringLiteral("G9Z99")});
+    QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9Z99")});
     QVERIFY(nothingPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Z99")); // the last row is current
     QVERIFY(fx.dialogs.messages.isEmpty());
@@ -165,7 +161,7 @@ void TestRecordEditing::newBlocksSecondNew() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
     QVERIFY(press(w.Command1));
     typeRecord(w, QStringLiteral("G9Z99"));
 
@@ -182,11 +178,11 @@ void TestRecordEditing::newBlocksSecondNew() {
     QCOMPARE(w.sharedModule().FoundPos, qint16(1));
     QCOMPARE(w.sharedModule().ParsePos, qint16(0));
     QVERIFY(w.Text9->text().isEmpty());
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 
     QVERIFY(press(w.Command2));
-    QCOMPARE(numbers(fx), before + QStringList{QStringLiteral("G9Z99")});
+    QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9Z99")});
 }
 
 void TestRecordEditing::deleteCurrent() {
@@ -198,14 +194,14 @@ void TestRecordEditing::deleteCurrent() {
     QVERIFY(press(w.Command5));
     QVERIFY(fx.dialogs.messages.isEmpty()); // no question asked
     QVERIFY(fx.dialogs.prompts.isEmpty());
-    QVERIFY(!numbers(fx).contains(QStringLiteral("G1A01")));
-    QCOMPARE(numbers(fx).size(), 7);
+    QVERIFY(!fx.bank.numbers().contains(QStringLiteral("G1A01")));
+    QCOMPARE(fx.bank.numbers().size(), 7);
     QCOMPARE(w.Text1->text(), QStringLiteral("G9D11"));
     QVERIFY(nothingPending(w));
 
     // The last row itself: the new last row becomes current.
     QVERIFY(press(w.Command5));
-    QCOMPARE(numbers(fx).last(), QStringLiteral("G9D10"));
+    QCOMPARE(fx.bank.numbers().last(), QStringLiteral("G9D10"));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9D10"));
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
@@ -215,12 +211,12 @@ void TestRecordEditing::secondNewDoesNothing() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A02'")));
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command10));
     QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
     QVERIFY(nothingPending(w));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
@@ -241,7 +237,7 @@ void TestRecordEditing::emptyTable() {
     QVERIFY2(fx.dialogs.messages.first().startsWith(bankFailure),
              qPrintable(fx.dialogs.messages.first()));
     QVERIFY(nothingPending(w));
-    QVERIFY(numbers(fx).isEmpty());
+    QVERIFY(fx.bank.numbers().isEmpty());
     QVERIFY(w.Text1->text().isEmpty());
 }
 
@@ -249,14 +245,14 @@ void TestRecordEditing::updateWithNothingPending() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     // Called directly, as the button is disabled.
     w.Command2_Click();
     QCOMPARE(fx.dialogs.messages.size(), 1);
     QVERIFY(fx.dialogs.messages.first().startsWith(bankFailure));
     QVERIFY(nothingPending(w));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
 
     // An untouched new record is dropped when the browse bar leaves it; Update then
     // finds nothing to save and the buttons say so again.
@@ -266,17 +262,16 @@ void TestRecordEditing::updateWithNothingPending() {
     QVERIFY(press(w.Command2));
     QCOMPARE(fx.dialogs.messages.size(), 2);
     QVERIFY(nothingPending(w));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QCOMPARE(w.Text1->text(), QStringLiteral("G0A01"));
 }
 
 void TestRecordEditing::refusedUpdateKeepsRecord() {
     WindowFixture fx;
-    QVERIFY(fx.bank.exec({QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON pool "
-                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")}));
+    QVERIFY(fx.bank.refuseNewQuestions());
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
 
     QVERIFY(press(w.Command1));
     typeRecord(w, QStringLiteral("G9Z99"));
@@ -286,7 +281,7 @@ void TestRecordEditing::refusedUpdateKeepsRecord() {
     QVERIFY2(fx.dialogs.messages.first().startsWith(bankFailure) &&
                  fx.dialogs.messages.first().contains(QStringLiteral("refused")),
              qPrintable(fx.dialogs.messages.first()));
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(newPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Z99"));
     QCOMPARE(w.Text3->toPlainText(), QStringLiteral("Typed stem?"));
@@ -296,7 +291,7 @@ void TestRecordEditing::refusedUpdateKeepsRecord() {
     QVERIFY(fx.bank.exec({QStringLiteral("DROP TRIGGER refuse")}));
     QVERIFY(press(w.Command2));
     QCOMPARE(fx.dialogs.messages.size(), 1);
-    QCOMPARE(numbers(fx), before + QStringList{QStringLiteral("G9Z99")});
+    QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9Z99")});
     QVERIFY(nothingPending(w));
     QCOMPARE(fx.bank.column(QStringLiteral("pool"), QStringLiteral("B")).last(),
              QStringLiteral(" two\n"));
@@ -313,7 +308,7 @@ void TestRecordEditing::closingDropsPendingRecord() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    const QStringList before = numbers(fx);
+    const QStringList before = fx.bank.numbers();
     QVERIFY(press(w.Command1));
     typeRecord(w, QStringLiteral("G9Z99"));
 
@@ -322,7 +317,7 @@ void TestRecordEditing::closingDropsPendingRecord() {
     else
         w.close();
 
-    QCOMPARE(numbers(fx), before);
+    QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 

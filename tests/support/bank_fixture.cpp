@@ -93,6 +93,15 @@ QStringList TestBank::column(const QString& table, const QString& field) const {
     });
 }
 
+QStringList TestBank::numbers() const {
+    return column(QStringLiteral("pool"), QStringLiteral("GNumber"));
+}
+
+bool TestBank::refuseNewQuestions() {
+    return exec({QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON pool "
+                                "BEGIN SELECT RAISE(ABORT, 'refused'); END")});
+}
+
 QVector<TestQuestion> TestBank::sampleQuestions() {
     auto q = [](const QString& n, const QString& answer) {
         return TestQuestion{n,

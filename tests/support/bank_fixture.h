@@ -34,6 +34,10 @@ public:
     bool exec(const QStringList& statements);
     // Reads one column of a table in row order, straight from the file.
     QStringList column(const QString& table, const QString& field) const;
+    // The question numbers of table pool in row order.
+    QStringList numbers() const;
+    // Makes the database refuse every new pool row, as a full disk or a lock would.
+    bool refuseNewQuestions();
 
     // A small General-class bank: a few questions of several topics with some hints.
     static QVector<TestQuestion> sampleQuestions();
