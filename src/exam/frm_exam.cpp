@@ -132,7 +132,7 @@ void FrmExam::createControls() {
     verdictFont.setBold(true);
     lblVerdict->setFont(verdictFont);
     // Takes the focus when the result appears, so a screen reader says it first.
-    lblVerdict->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    lblVerdict->setFocusPolicy(Qt::StrongFocus);
     tblTopics =
         named(new QTableWidget(10, 2, page), "tblTopics", QStringLiteral("Right answers by topic"));
     tblTopics->setHorizontalHeaderLabels(
@@ -143,6 +143,7 @@ void FrmExam::createControls() {
     tblTopics->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table rather than walking its cells.
     tblTopics->setTabKeyNavigation(false);
+    tblTopics->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblTopics = caption(page, "lblTopics", QStringLiteral("&Topics"), tblTopics);
     lstReview = named(new QListWidget(page), "lstReview",
                       QStringLiteral("Questions answered wrongly or not at all"));
@@ -175,7 +176,7 @@ void FrmExam::placeControls() {
     twips::place(lblVerdict, 240, 120, 9120, 375);
     twips::place(lblTopics, 240, 600, 3720, 255);
     twips::place(tblTopics, 240, 855, 3720, 3915);
-    tblTopics->setColumnWidth(0, twips::toPixels(2520));
+    tblTopics->setColumnWidth(0, twips::toPixels(2340));
     tblTopics->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < tblTopics->rowCount(); ++row)
         tblTopics->setRowHeight(row, twips::toPixels(315));
@@ -347,6 +348,7 @@ void FrmExam::showResult() {
     if (FrmPicture* picture = existingFrmPicture())
         picture->hide();
     lblVerdict->setText(ExamScore::verdict(m_result));
+    lblVerdict->setAccessibleName(lblVerdict->text());
     for (int digit = 0; digit < m_result.topics.size() && digit < tblTopics->rowCount(); ++digit) {
         const TopicTally& topic = m_result.topics.at(digit);
         tblTopics->setItem(digit, 0, new QTableWidgetItem(topic.name));
