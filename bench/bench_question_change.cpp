@@ -31,6 +31,7 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
     QString inputBox(QWidget*, const QString&, const QString&) override { return {}; }
+    bool askYesNo(QWidget*, const QString&) override { return false; }
 };
 
 // Question numbers as the bank holds them: real-looking for the topic box, every

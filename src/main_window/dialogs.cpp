@@ -15,3 +15,13 @@ QString QtDialogs::inputBox(QWidget* parent, const QString& prompt, const QStrin
                                                defaultText, &accepted);
     return accepted ? text : QString();
 }
+
+bool QtDialogs::askYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, programTitle, text, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    // No is the safe answer when Enter is pressed without reading.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -18,6 +18,8 @@ public:
     // A modal input box; Cancel gives empty text.
     virtual QString inputBox(QWidget* parent, const QString& prompt,
                              const QString& defaultText = QString()) = 0;
+    // A modal question with Yes and No and the program's title; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 };
 
 // The dialogs a learner sees.
@@ -26,6 +28,7 @@ public:
     void message(QWidget* parent, const QString& text) override;
     QString inputBox(QWidget* parent, const QString& prompt,
                      const QString& defaultText = QString()) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
 };
 
 #endif

@@ -87,7 +87,7 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
     : QMainWindow(parent), m_workingDir(workingDir), m_dialogs(dialogs), m_draw(draw),
       m_frmPicture([] { return new FrmPicture; }),
       m_frmTable([this] { return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf"))); }),
-      m_frmAbout([] { return new FrmAbout; }) {
+      m_frmAbout([] { return new FrmAbout; }), m_frmExam([this] { return createFrmExam(); }) {
     setObjectName(QStringLiteral("frmTheo"));
     setWindowTitle(programTitle);
     setWindowIcon(programIcon());
@@ -216,6 +216,9 @@ void FrmTheo::createControls() {
 void FrmTheo::createMenus() {
     mnuThFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuThFile->setObjectName(QStringLiteral("mnuThFile"));
+    mnuFileExam = mnuThFile->addAction(QStringLiteral("Practice &Exam\u2026"));
+    mnuFileExam->setObjectName(QStringLiteral("mnuFileExam"));
+    mnuFileExam->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuFileExit = mnuThFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -362,6 +365,7 @@ void FrmTheo::wireHandlers() {
     connect(Command9, &QPushButton::clicked, this, &FrmTheo::Command9_Click);
     connect(Command10, &QPushButton::clicked, this, &FrmTheo::Command10_Click);
 
+    connect(mnuFileExam, &QAction::triggered, this, &FrmTheo::mnuFileExam_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FrmTheo::mnuFileExit_Click);
     // The menu item's handler inverts the check mark itself, so the toggle Qt makes
     // on a checkable item is undone first.

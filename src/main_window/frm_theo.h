@@ -25,6 +25,7 @@ class DataControl;
 class Dialogs;
 class FieldBinding;
 class FrmAbout;
+class FrmExam;
 class FrmPicture;
 class FrmTable;
 class OutlineShape;
@@ -104,6 +105,7 @@ public:
     OutlineShape* Shape3;
     // --- Menus
     QMenu* mnuThFile;
+    QAction* mnuFileExam;
     QAction* mnuFileExit;
     QMenu* mnuHelp;
     QAction* mnuHelpHint;
@@ -164,6 +166,11 @@ public:
     FrmAbout* frmAbout();
     FrmAbout* existingFrmAbout() const;
 
+    // --- Practice exam (exam/exam_menu.cpp)
+    void mnuFileExam_Click();
+    FrmExam* frmExam();
+    FrmExam* existingFrmExam() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -181,6 +188,7 @@ private:
     // failure to the learner, the pool import stops silently on it.
     BankStatus startNewRecord();
     BankStatus saveNewRecord();
+    QWidget* createFrmExam();
 
     QString m_workingDir;
     Dialogs& m_dialogs;
@@ -190,6 +198,7 @@ private:
     AuxWindow m_frmPicture;
     AuxWindow m_frmTable;
     AuxWindow m_frmAbout;
+    AuxWindow m_frmExam;
 };
 
 #endif

@@ -70,6 +70,7 @@ void FrmTheo::mnuFileExit_Click() {
     m_frmPicture.discard();
     m_frmTable.discard();
     m_frmAbout.discard();
+    m_frmExam.discard();
     hide();
     QCoreApplication::exit(0);
 }

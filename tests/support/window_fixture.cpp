@@ -26,6 +26,11 @@ QString FakeDialogs::inputBox(QWidget*, const QString& prompt, const QString&) {
     return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
 }
 
+bool FakeDialogs::askYesNo(QWidget*, const QString& text) {
+    questions << text;
+    return yesNoAnswers.isEmpty() ? true : yesNoAnswers.takeFirst();
+}
+
 WindowFixture::WindowFixture(const QVector<TestQuestion>& questions, const QVector<TestHint>& hints,
                              double drawValue)
     : draw(drawValue) {

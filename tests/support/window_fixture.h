@@ -22,10 +22,13 @@ public:
     void message(QWidget* parent, const QString& text) override;
     QString inputBox(QWidget* parent, const QString& prompt,
                      const QString& defaultText = QString()) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
 
     QStringList messages;     // every message shown, in order
     QStringList prompts;      // every input box's prompt, in order
     QStringList inputAnswers; // answers for the next input boxes; empty text when used up
+    QStringList questions;    // every Yes/No question asked, in order
+    QList<bool> yesNoAnswers; // answers for the next Yes/No questions; Yes when used up
     // Runs while a message is "on screen", as a learner's OK would come after it.
     std::function<void(const QString&)> onMessage;
 };

@@ -1,0 +1,59 @@
+// FrmTheo's handlers of the practice exam: the File menu item and the exam window.
+#include "bank/bank_schema.h"
+#include "exam/exam_bank.h"
+#include "exam/frm_exam.h"
+#include "main_window/dialogs.h"
+#include "main_window/frm_theo.h"
+#include "text_rules.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+void FrmTheo::mnuFileExam_Click() {
+    // An exam under way (hidden or not) is shown as it was left.
+    if (FrmExam* exam = existingFrmExam()) {
+        exam->show();
+        exam->raise();
+        exam->activateWindow();
+        return;
+    }
+    // The exam is of the pool the learner is studying: that of the current question.
+    const QString current = trimSpaces(Text1->text());
+    if (current.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("The practice exam cannot be drawn: there is no "
+                                               "current question to take its pool from."));
+        return;
+    }
+    const QChar poolLetter = current.at(0);
+    const ExamDrawOutcome outcome =
+        ExamBank::draw(workingFile(BankSchema::fileName), poolLetter, m_draw);
+    if (!outcome.ok()) {
+        m_dialogs.message(this, outcome.refusal(poolLetter));
+        return;
+    }
+    FrmExam* exam = frmExam();
+    exam->begin(outcome.paper, poolLetter);
+    // Modeless and without an owner, like the other auxiliary windows.
+    exam->show();
+    exam->raise();
+    exam->activateWindow();
+}
+
+QWidget* FrmTheo::createFrmExam() {
+    // "Study these" is the one thing the exam hands back: the missed numbers go to the
+    // end of the missed list, as wrong answers in the study window do.
+    auto studyThese = [this](const QStringList& numbers) {
+        for (const QString& number : numbers)
+            Combo2->addItem(number);
+        Combo2->setEditText(QStringLiteral("Missed"));
+    };
+    return new FrmExam(workingFile(BankSchema::fileName), m_workingDir, m_dialogs, m_draw,
+                       studyThese);
+}
+
+FrmExam* FrmTheo::frmExam() {
+    return static_cast<FrmExam*>(m_frmExam.get());
+}
+FrmExam* FrmTheo::existingFrmExam() const {
+    return static_cast<FrmExam*>(m_frmExam.existing());
+}

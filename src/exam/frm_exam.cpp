@@ -1,0 +1,417 @@
+#include "exam/frm_exam.h"
+
+#include "about/program_icon.h"
+#include "display/figure_catalogue.h"
+#include "display/frm_picture.h"
+#include "exam/exam_bank.h"
+#include "exam/exam_choice_button.h"
+#include "main_window/dialogs.h"
+#include "main_window/fonts.h"
+#include "main_window/twips.h"
+#include "main_window/wrap_button.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int clientWidth = 9600;
+constexpr int clientHeight = 6120;
+const QString letters = QStringLiteral("ABCD");
+const QString answeredMark = QStringLiteral("  \u2713");
+
+template <typename Widget> Widget* named(Widget* widget, const char* name, const QString& access) {
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(access);
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& access) {
+    auto* b = named(new QPushButton(caption, parent), name, access);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// The white, bordered boxes the question is shown in, as in the study window.
+QLabel* whiteBox(QWidget* parent, const char* name, const QString& access) {
+    auto* label = named(new QLabel(parent), name, access);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFrameShape(QFrame::Box);
+    label->setMargin(2);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    // Readable from the keyboard and by screen readers, yet not editable.
+    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString choiceLine(const char* what, const ExamQuestion& question, int value) {
+    if (value < 1 || value > 4)
+        return QStringLiteral("%1: none").arg(QLatin1String(what));
+    return QStringLiteral("%1: %2. %3")
+        .arg(QLatin1String(what))
+        .arg(letters.at(question.rowOf(value)))
+        .arg(question.choices[static_cast<size_t>(value - 1)]);
+}
+
+} // namespace
+
+FrmExam::FrmExam(const QString& bankFile, const QString& workingDir, Dialogs& dialogs,
+                 RandomDraw& draw, StudyThese studyThese, QWidget* parent)
+    : QWidget(parent), m_bankFile(bankFile), m_workingDir(workingDir), m_dialogs(dialogs),
+      m_draw(draw), m_studyThese(std::move(studyThese)),
+      m_frmPicture([] { return new FrmPicture; }) {
+    setObjectName(QStringLiteral("frmExam"));
+    setWindowTitle(programTitle + QStringLiteral(" - Practice Exam"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(programIcon());
+    setFont(msSansSerif(defaultFontPoints));
+    setAccessibleName(QStringLiteral("Practice exam"));
+    createControls();
+    placeControls();
+    wireHandlers();
+    m_resultPage->hide();
+}
+
+void FrmExam::createControls() {
+    m_questionPage = new QWidget(this);
+    m_questionPage->setObjectName(QStringLiteral("questionPage"));
+    m_resultPage = new QWidget(this);
+    m_resultPage->setObjectName(QStringLiteral("resultPage"));
+
+    // Created in the order the Tab key visits them.
+    QWidget* page = m_questionPage;
+    lblProgress = named(new QLabel(page), "lblProgress", QStringLiteral("Progress"));
+    lblProgress->setFont(msSansSerif(9.75));
+    lblNumber = whiteBox(page, "lblNumber", QStringLiteral("Question number"));
+    lblStem = whiteBox(page, "lblStem", QStringLiteral("Question"));
+    cmdPicture = named(new WrapButton(QStringLiteral("Show &Picture"), page), "cmdPicture",
+                       QStringLiteral("Show Picture"));
+    cmdPicture->setAutoDefault(false);
+    cmdPicture->hide();
+    m_choices = new QButtonGroup(this);
+    for (int row = 0; row < 4; ++row) {
+        auto* choice = new ExamChoiceButton(letters.at(row), page);
+        choice->setObjectName(QStringLiteral("optChoice%1").arg(row + 1));
+        choice->setFont(msSansSerif(9.75));
+        m_choices->addButton(choice, row);
+        optChoice[static_cast<size_t>(row)] = choice;
+    }
+    cmdPrevious = button(page, "cmdPrevious", QStringLiteral("&Previous"),
+                         QStringLiteral("Previous question"));
+    cmdNext = button(page, "cmdNext", QStringLiteral("&Next"), QStringLiteral("Next question"));
+    cmdFinish = button(page, "cmdFinish", QStringLiteral("&Finish"), QStringLiteral("Finish"));
+    lstQuestions = named(new QListWidget(page), "lstQuestions", QStringLiteral("Questions"));
+    lblQuestions = caption(page, "lblQuestions", QStringLiteral("&Questions"), lstQuestions);
+
+    page = m_resultPage;
+    lblVerdict = named(new QLabel(page), "lblVerdict", QStringLiteral("Result"));
+    QFont verdictFont = msSansSerif(12);
+    verdictFont.setBold(true);
+    lblVerdict->setFont(verdictFont);
+    // Takes the focus when the result appears, so a screen reader says it first.
+    lblVerdict->setFocusPolicy(Qt::StrongFocus);
+    tblTopics =
+        named(new QTableWidget(10, 2, page), "tblTopics", QStringLiteral("Right answers by topic"));
+    tblTopics->setHorizontalHeaderLabels(
+        {QStringLiteral("Topic"), QStringLiteral("Right / asked")});
+    tblTopics->verticalHeader()->hide();
+    tblTopics->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblTopics->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblTopics->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table rather than walking its cells.
+    tblTopics->setTabKeyNavigation(false);
+    tblTopics->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lblTopics = caption(page, "lblTopics", QStringLiteral("&Topics"), tblTopics);
+    lstReview = named(new QListWidget(page), "lstReview",
+                      QStringLiteral("Questions answered wrongly or not at all"));
+    lstReview->setWordWrap(true);
+    lstReview->setResizeMode(QListView::Adjust);
+    lstReview->setSpacing(2);
+    lblReview = caption(page, "lblReview", QStringLiteral("&Review"), lstReview);
+    cmdStudy =
+        button(page, "cmdStudy", QStringLiteral("&Study these"), QStringLiteral("Study these"));
+    cmdNew = button(page, "cmdNew", QStringLiteral("&New exam"), QStringLiteral("New exam"));
+    cmdClose = button(page, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close"));
+}
+
+void FrmExam::placeControls() {
+    twips::place(m_questionPage, 0, 0, clientWidth, clientHeight);
+    twips::place(m_resultPage, 0, 0, clientWidth, clientHeight);
+
+    twips::place(lblProgress, 240, 120, 4000, 300);
+    twips::place(lblNumber, 240, 480, 1215, 285);
+    twips::place(cmdPicture, 240, 900, 1215, 615);
+    twips::place(lblStem, 1560, 480, 5880, 1215);
+    for (int row = 0; row < 4; ++row)
+        twips::place(optChoice[static_cast<size_t>(row)], 240, 1860 + row * 840, 7200, 735);
+    twips::place(cmdPrevious, 240, 5340, 1215, 375);
+    twips::place(cmdNext, 1560, 5340, 1215, 375);
+    twips::place(cmdFinish, 6225, 5340, 1215, 375);
+    twips::place(lblQuestions, 7680, 180, 1680, 255);
+    twips::place(lstQuestions, 7680, 480, 1680, 5235);
+
+    twips::place(lblVerdict, 240, 120, 9120, 375);
+    twips::place(lblTopics, 240, 600, 3720, 255);
+    twips::place(tblTopics, 240, 855, 3720, 3915);
+    tblTopics->setColumnWidth(0, twips::toPixels(2340));
+    tblTopics->horizontalHeader()->setStretchLastSection(true);
+    for (int row = 0; row < tblTopics->rowCount(); ++row)
+        tblTopics->setRowHeight(row, twips::toPixels(315));
+    twips::place(lblReview, 4080, 600, 5280, 255);
+    twips::place(lstReview, 4080, 855, 5280, 4485);
+    twips::place(cmdStudy, 240, 5520, 1455, 375);
+    twips::place(cmdNew, 1800, 5520, 1455, 375);
+    twips::place(cmdClose, 7905, 5520, 1455, 375);
+
+    // Client area and first position: beside the study window, not over its answers.
+    setGeometry(twips::rect(1800, 1200, clientWidth, clientHeight));
+    setFixedSize(size());
+}
+
+void FrmExam::wireHandlers() {
+    connect(cmdPrevious, &QPushButton::clicked, this, &FrmExam::cmdPrevious_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &FrmExam::cmdNext_Click);
+    connect(cmdFinish, &QPushButton::clicked, this, &FrmExam::cmdFinish_Click);
+    connect(cmdPicture, &QPushButton::clicked, this, &FrmExam::cmdPicture_Click);
+    connect(cmdStudy, &QPushButton::clicked, this, &FrmExam::cmdStudy_Click);
+    connect(cmdNew, &QPushButton::clicked, this, &FrmExam::cmdNew_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &FrmExam::cmdClose_Click);
+    connect(m_choices, &QButtonGroup::idClicked, this, &FrmExam::choose);
+    connect(lstQuestions, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row != m_current)
+            showQuestion(row);
+    });
+    // A-D and 1-4 answer the choice in that row, wherever the focus is on the page.
+    for (int row = 0; row < 4; ++row) {
+        for (const QKeySequence& key :
+             {QKeySequence(Qt::Key_A + row), QKeySequence(Qt::Key_1 + row)}) {
+            auto* shortcut = new QShortcut(key, m_questionPage);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, row] { choose(row); });
+        }
+    }
+}
+
+void FrmExam::begin(const QVector<ExamQuestion>& paper, QChar poolLetter) {
+    m_paper = paper;
+    m_poolLetter = poolLetter;
+    m_chosen = QVector<int>(paper.size(), 0);
+    m_finished = false;
+    m_result = ExamResult();
+    m_current = -1;
+    {
+        const QSignalBlocker blocker(lstQuestions);
+        lstQuestions->clear();
+        for (int i = 0; i < m_paper.size(); ++i) {
+            lstQuestions->addItem(QString());
+            markAnswered(i);
+        }
+    }
+    if (FrmPicture* picture = existingFrmPicture())
+        picture->hide();
+    m_resultPage->hide();
+    m_questionPage->show();
+    showQuestion(0);
+    optChoice[0]->setFocus();
+}
+
+void FrmExam::showQuestion(int index) {
+    if (m_paper.isEmpty())
+        return;
+    m_current = std::clamp(index, 0, static_cast<int>(m_paper.size()) - 1);
+    const ExamQuestion& question = m_paper.at(m_current);
+    lblProgress->setText(
+        QStringLiteral("Question %1 of %2").arg(m_current + 1).arg(m_paper.size()));
+    lblNumber->setText(question.number);
+    lblStem->setFont(ExamChoiceButton::fittedFont(
+        msSansSerif(9.75), lblStem->contentsRect().adjusted(2, 2, -2, -2).size(), question.stem));
+    lblStem->setText(question.stem);
+    lblStem->setAccessibleDescription(question.stem);
+
+    m_choices->setExclusive(false);
+    for (int row = 0; row < 4; ++row) {
+        ExamChoiceButton* choice = optChoice[static_cast<size_t>(row)];
+        const int value = question.rows[static_cast<size_t>(row)];
+        choice->setChoiceText(question.choices[static_cast<size_t>(value - 1)]);
+        choice->setChecked(m_chosen.at(m_current) == value);
+    }
+    m_choices->setExclusive(true);
+
+    cmdPrevious->setEnabled(m_current > 0);
+    cmdNext->setEnabled(m_current < m_paper.size() - 1);
+    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(question.number);
+    cmdPicture->setVisible(figure.has_value());
+    // An open figure window follows the question, as it does in the study window.
+    if (FrmPicture* picture = existingFrmPicture(); picture && picture->isVisible()) {
+        if (figure)
+            picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
+        else
+            picture->hide();
+    }
+    const QSignalBlocker blocker(lstQuestions);
+    lstQuestions->setCurrentRow(m_current);
+}
+
+void FrmExam::markAnswered(int index) {
+    QListWidgetItem* item = lstQuestions->item(index);
+    if (!item)
+        return;
+    const bool answered = m_chosen.at(index) != 0;
+    const QString number = m_paper.at(index).number;
+    item->setText(QStringLiteral("%1  %2").arg(index + 1, 2).arg(number) +
+                  (answered ? answeredMark : QString()));
+    QFont font = lstQuestions->font();
+    font.setBold(answered);
+    item->setFont(font);
+    item->setData(
+        Qt::AccessibleTextRole,
+        QStringLiteral("Question %1, %2, %3")
+            .arg(index + 1)
+            .arg(number, answered ? QStringLiteral("answered") : QStringLiteral("not answered")));
+}
+
+void FrmExam::choose(int row) {
+    if (m_finished || m_current < 0 || row < 0 || row > 3)
+        return;
+    m_chosen[m_current] = m_paper.at(m_current).rows[static_cast<size_t>(row)];
+    optChoice[static_cast<size_t>(row)]->setChecked(true);
+    markAnswered(m_current);
+}
+
+void FrmExam::cmdPrevious_Click() {
+    if (m_current > 0)
+        showQuestion(m_current - 1);
+}
+
+void FrmExam::cmdNext_Click() {
+    if (m_current < m_paper.size() - 1)
+        showQuestion(m_current + 1);
+}
+
+void FrmExam::cmdPicture_Click() {
+    if (m_current < 0)
+        return;
+    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(m_paper.at(m_current).number);
+    if (!figure)
+        return;
+    // A figure window of the exam's own: the study window's keeps its question's figure.
+    FrmPicture* picture = frmPicture();
+    picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
+    picture->show();
+    picture->raise();
+    picture->activateWindow();
+}
+
+void FrmExam::cmdFinish_Click() {
+    if (m_finished)
+        return;
+    const auto unanswered = static_cast<int>(std::count(m_chosen.cbegin(), m_chosen.cend(), 0));
+    if (unanswered > 0) {
+        const QString text =
+            unanswered == 1
+                ? QStringLiteral("1 question has no answer; it counts as wrong. Finish the exam?")
+                : QStringLiteral("%1 questions have no answer; they count as wrong. Finish the "
+                                 "exam?")
+                      .arg(unanswered);
+        if (!m_dialogs.askYesNo(this, text))
+            return;
+    }
+    m_finished = true;
+    m_result = ExamScore::score(m_paper, m_chosen);
+    showResult();
+}
+
+void FrmExam::showResult() {
+    if (FrmPicture* picture = existingFrmPicture())
+        picture->hide();
+    lblVerdict->setText(ExamScore::verdict(m_result));
+    lblVerdict->setAccessibleName(lblVerdict->text());
+    for (int digit = 0; digit < m_result.topics.size() && digit < tblTopics->rowCount(); ++digit) {
+        const TopicTally& topic = m_result.topics.at(digit);
+        tblTopics->setItem(digit, 0, new QTableWidgetItem(topic.name));
+        auto* tally =
+            new QTableWidgetItem(QStringLiteral("%1 / %2").arg(topic.right).arg(topic.asked));
+        tally->setData(Qt::AccessibleTextRole,
+                       QStringLiteral("%1 of %2 right").arg(topic.right).arg(topic.asked));
+        tblTopics->setItem(digit, 1, tally);
+    }
+    lstReview->clear();
+    for (int i : m_result.missed) {
+        const ExamQuestion& question = m_paper.at(i);
+        QStringList lines{question.number + QStringLiteral(": ") + question.stem,
+                          choiceLine("Your answer", question, m_chosen.at(i)),
+                          choiceLine("Right answer", question, question.rightValue)};
+        if (!question.hint.isNull())
+            lines << QStringLiteral("Hint: ") + question.hint;
+        lstReview->addItem(lines.join(QLatin1Char('\n')));
+    }
+    if (m_result.missed.isEmpty())
+        lstReview->addItem(QStringLiteral("Every question was answered right."));
+    cmdStudy->setEnabled(!m_result.missed.isEmpty());
+    m_questionPage->hide();
+    m_resultPage->show();
+    lblVerdict->setFocus();
+}
+
+void FrmExam::cmdStudy_Click() {
+    if (!m_finished)
+        return;
+    if (m_studyThese)
+        m_studyThese(ExamScore::missedNumbers(m_paper, m_result));
+    close();
+}
+
+void FrmExam::cmdNew_Click() {
+    const ExamDrawOutcome outcome = ExamBank::draw(m_bankFile, m_poolLetter, m_draw);
+    if (!outcome.ok()) {
+        // The finished exam stays on screen; nothing is lost.
+        m_dialogs.message(this, outcome.refusal(m_poolLetter));
+        return;
+    }
+    begin(outcome.paper, m_poolLetter);
+}
+
+void FrmExam::cmdClose_Click() {
+    close();
+}
+
+void FrmExam::closeEvent(QCloseEvent* event) {
+    if (!m_finished && !m_paper.isEmpty() &&
+        !m_dialogs.askYesNo(
+            this, QStringLiteral("Leave the practice exam? Your answers will not be kept."))) {
+        event->ignore();
+        return;
+    }
+    m_frmPicture.discard();
+    event->accept();
+}
+
+FrmPicture* FrmExam::frmPicture() {
+    return static_cast<FrmPicture*>(m_frmPicture.get());
+}
+FrmPicture* FrmExam::existingFrmPicture() const {
+    return static_cast<FrmPicture*>(m_frmPicture.existing());
+}

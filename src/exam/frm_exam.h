@@ -1,0 +1,110 @@
+#ifndef VARNEL_EXAM_FRM_EXAM_H
+#define VARNEL_EXAM_FRM_EXAM_H
+
+#include "exam/exam_question.h"
+#include "exam/exam_score.h"
+#include "main_window/aux_window.h"
+
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class Dialogs;
+class ExamChoiceButton;
+class FrmPicture;
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class RandomDraw;
+
+// The practice exam window: one question at a time, answers changeable until Finish,
+// then the result with a score per topic and a review of the missed questions. It
+// keeps its own copies of the drawn questions and never writes anything; the one
+// thing it hands back is the list of missed numbers, through studyThese.
+class FrmExam : public QWidget {
+    Q_OBJECT
+public:
+    using StudyThese = std::function<void(const QStringList& numbers)>;
+
+    // bankFile is read (read-only) for a new exam; figures are looked for in workingDir.
+    FrmExam(const QString& bankFile, const QString& workingDir, Dialogs& dialogs, RandomDraw& draw,
+            StudyThese studyThese, QWidget* parent = nullptr);
+
+    // Starts taking an exam of these questions (number order), the first one shown.
+    void begin(const QVector<ExamQuestion>& paper, QChar poolLetter);
+
+    // --- Taking the exam
+    QLabel* lblProgress;
+    QLabel* lblNumber;
+    QLabel* lblStem;
+    QPushButton* cmdPicture;
+    std::array<ExamChoiceButton*, 4> optChoice; // screen rows A to D
+    QPushButton* cmdPrevious;
+    QPushButton* cmdNext;
+    QPushButton* cmdFinish;
+    QLabel* lblQuestions;
+    QListWidget* lstQuestions;
+    // --- The result
+    QLabel* lblVerdict;
+    QLabel* lblTopics;
+    QTableWidget* tblTopics;
+    QLabel* lblReview;
+    QListWidget* lstReview;
+    QPushButton* cmdStudy;
+    QPushButton* cmdNew;
+    QPushButton* cmdClose;
+
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+    void cmdFinish_Click();
+    void cmdPicture_Click();
+    void cmdStudy_Click();
+    void cmdNew_Click();
+    void cmdClose_Click();
+    // The learner picks the choice in a screen row (0 = A ... 3 = D).
+    void choose(int row);
+    void showQuestion(int index);
+
+    const QVector<ExamQuestion>& paper() const { return m_paper; }
+    // The answer value chosen for each question, 0 while unanswered.
+    const QVector<int>& chosen() const { return m_chosen; }
+    int currentIndex() const { return m_current; }
+    bool isFinished() const { return m_finished; }
+    const ExamResult& result() const { return m_result; }
+    // The exam's own figure window if it exists, without creating it.
+    FrmPicture* existingFrmPicture() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void wireHandlers();
+    void showResult();
+    void markAnswered(int index);
+    FrmPicture* frmPicture();
+
+    QString m_bankFile;
+    QString m_workingDir;
+    Dialogs& m_dialogs;
+    RandomDraw& m_draw;
+    StudyThese m_studyThese;
+    QWidget* m_questionPage;
+    QWidget* m_resultPage;
+    QButtonGroup* m_choices;
+    AuxWindow m_frmPicture;
+
+    QChar m_poolLetter;
+    QVector<ExamQuestion> m_paper;
+    QVector<int> m_chosen;
+    int m_current = -1;
+    bool m_finished = false;
+    ExamResult m_result;
+};
+
+#endif

@@ -1,0 +1,231 @@
+// The practice exam window on a real bank: taking an exam from the File menu to
+// "Study these", the draws it refuses, leaving it, and a bank changed under it.
+
+#include "exam/exam_choice_button.h"
+#include "exam/frm_exam.h"
+#include "main_window/frm_theo.h"
+#include "window_fixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+void settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList comboItems(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+TestQuestion question(const QString& number, const QString& answer) {
+    return {number, number + QStringLiteral("?"), answer, "a", "b", "c", "d"};
+}
+
+// The key that answers a choice value on the current question, as the learner sees it.
+Qt::Key letterKey(const FrmExam* exam, int value) {
+    return Qt::Key(Qt::Key_A + exam->paper().at(exam->currentIndex()).rowOf(value));
+}
+
+} // namespace
+
+class TestExamWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void examFromMenuToStudyThese();
+    void everyControlIsNamed();
+    void refusedDraws_data();
+    void refusedDraws();
+    void leavingAsksAndHidingKeepsTheExam();
+    void bankChangedDuringTheExam();
+
+private:
+    FrmExam* startExam();
+
+    std::unique_ptr<WindowFixture> m_fx;
+};
+
+void TestExamWindow::cleanup() {
+    m_fx.reset();
+    settle();
+}
+
+FrmExam* TestExamWindow::startExam() {
+    m_fx = std::make_unique<WindowFixture>();
+    if (!m_fx->open())
+        return nullptr;
+    m_fx->window->show();
+    m_fx->window->mnuFileExam->trigger();
+    FrmExam* exam = m_fx->window->existingFrmExam();
+    if (exam && !QTest::qWaitForWindowActive(exam))
+        return nullptr;
+    return exam;
+}
+
+void TestExamWindow::examFromMenuToStudyThese() {
+    FrmExam* exam = startExam();
+    QVERIFY(exam);
+    FrmTheo* window = m_fx->window.get();
+    const QByteArray bankBefore = fileBytes(m_fx->bank.filePath());
+    const QString studyQuestion = window->Text1->text();
+    window->Combo2->addItem(QStringLiteral("G9D11"));
+    window->Combo2->setEditText(QStringLiteral("Missed"));
+
+    // One question of each of the sample bank's five groups, in number order.
+    QStringList numbers;
+    for (const ExamQuestion& q : exam->paper())
+        numbers << q.number;
+    QCOMPARE(numbers, (QStringList{"G0A01", "G1A01", "G5A01", "G7A01", "G9D10"}));
+    QCOMPARE(exam->lblProgress->text(), QStringLiteral("Question 1 of 5"));
+
+    // Right by letter key, wrong by click, right by number key; then change the second.
+    QTest::keyClick(exam, letterKey(exam, 1));
+    QVERIFY(press(exam->cmdNext));
+    QTest::mouseClick(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))], Qt::LeftButton);
+    exam->lstQuestions->setCurrentRow(2);
+    QCOMPARE(exam->lblNumber->text(), QStringLiteral("G5A01"));
+    QTest::keyClick(exam, Qt::Key(Qt::Key_1 + exam->paper().at(2).rowOf(2)));
+    QVERIFY(press(exam->cmdPrevious));
+    QVERIFY(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))]->isChecked());
+    QTest::keyClick(exam, letterKey(exam, 1));
+    QCOMPARE(exam->chosen(), (QVector<int>{1, 1, 2, 0, 0}));
+    QVERIFY(exam->lstQuestions->item(1)->text().endsWith(QStringLiteral("\u2713")));
+    QVERIFY(!exam->lstQuestions->item(3)->text().endsWith(QStringLiteral("\u2713")));
+
+    // Two unanswered: Finish asks first; No keeps the exam going.
+    m_fx->dialogs.yesNoAnswers = {false, true};
+    QVERIFY(press(exam->cmdFinish));
+    QVERIFY(!exam->isFinished());
+    QVERIFY(press(exam->cmdFinish));
+    QCOMPARE(m_fx->dialogs.questions.size(), 2);
+    QVERIFY(m_fx->dialogs.questions.at(0).contains(QStringLiteral("2 questions have no answer")));
+    QVERIFY(exam->isFinished());
+    QCOMPARE(exam->lblVerdict->text(), QStringLiteral("2 of 5 right: not passed (4 needed)"));
+    QCOMPARE(exam->tblTopics->rowCount(), 10);
+    QCOMPARE(exam->tblTopics->item(1, 1)->text(), QStringLiteral("0 / 1"));
+    QCOMPARE(exam->tblTopics->item(5, 1)->text(), QStringLiteral("1 / 1"));
+    QCOMPARE(exam->lstReview->count(), 3);
+    const QString review = exam->lstReview->item(0)->text();
+    QVERIFY2(review.startsWith(QStringLiteral("G1A01: Stem of G1A01?\n")) &&
+                 review.contains(QStringLiteral("Your answer: %1. %2 choice A")
+                                     .arg(QChar('A' + exam->paper().at(1).rowOf(1)))
+                                     .arg("G1A01")) &&
+                 review.contains(QStringLiteral("Right answer: %1. G1A01 choice C")
+                                     .arg(QChar('A' + exam->paper().at(1).rowOf(3)))) &&
+                 review.endsWith(QStringLiteral("Hint: See section 97.301(d).")),
+             qPrintable(review));
+    QVERIFY(exam->lstReview->item(1)->text().contains(QStringLiteral("Your answer: none")));
+
+    // Study these: exactly the missed numbers, in number order, after what was there.
+    QVERIFY(press(exam->cmdStudy));
+    settle();
+    QVERIFY(!window->existingFrmExam());
+    QCOMPARE(comboItems(window->Combo2), (QStringList{"G9D11", "G1A01", "G7A01", "G9D10"}));
+    QCOMPARE(window->Combo2->currentText(), QStringLiteral("Missed"));
+    // Nothing written, and the study window stands where it stood.
+    QCOMPARE(window->Text1->text(), studyQuestion);
+    QVERIFY(fileBytes(m_fx->bank.filePath()) == bankBefore);
+    QVERIFY(m_fx->dialogs.messages.isEmpty());
+}
+
+void TestExamWindow::everyControlIsNamed() {
+    FrmExam* exam = startExam();
+    QVERIFY(exam);
+    m_fx->dialogs.yesNoAnswers = {true};
+    QVERIFY(press(exam->cmdFinish));
+    for (QWidget* w : exam->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->parentWidget() ||
+            w->parentWidget()->objectName().isEmpty())
+            continue;
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+}
+
+void TestExamWindow::refusedDraws_data() {
+    QTest::addColumn<QVector<TestQuestion>>("bank");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("group without a valid answer")
+        << QVector<TestQuestion>{question("G0A01", "1"), question("G1A01", "x"),
+                                 question("G1A02", "5"), question("G2B01", "2")}
+        << "groups have no question with a valid number and an answer of 1 to 4: G1A.";
+    QTest::newRow("group of invalid numbers only")
+        << QVector<TestQuestion>{question("G0A01", "1"), question("G0B1", "2"),
+                                 question("G0BX1", "1")}
+        << ": G0B.";
+    QTest::newRow("no question of the pool letter")
+        << QVector<TestQuestion>{question("Q-1", "1")} << "has no question of pool Q.";
+}
+
+void TestExamWindow::refusedDraws() {
+    QFETCH(QVector<TestQuestion>, bank);
+    QFETCH(QString, named);
+    m_fx = std::make_unique<WindowFixture>(bank, QVector<TestHint>{});
+    QVERIFY2(m_fx->open(), qPrintable(m_fx->lastError));
+    m_fx->window->mnuFileExam->trigger();
+    QCOMPARE(m_fx->dialogs.messages.size(), 1);
+    QVERIFY2(m_fx->dialogs.messages.at(0).endsWith(named),
+             qPrintable(m_fx->dialogs.messages.at(0)));
+    QVERIFY(!m_fx->window->existingFrmExam());
+}
+
+void TestExamWindow::leavingAsksAndHidingKeepsTheExam() {
+    FrmExam* exam = startExam();
+    QVERIFY(exam);
+    QTest::keyClick(exam, Qt::Key_C);
+    m_fx->dialogs.yesNoAnswers = {false};
+    QVERIFY(!exam->close());
+    QCOMPARE(m_fx->dialogs.questions,
+             QStringList{"Leave the practice exam? Your answers will not be kept."});
+    // Hidden, the exam keeps its answers; the menu item brings the same one back.
+    exam->hide();
+    m_fx->window->mnuFileExam->trigger();
+    QCOMPARE(m_fx->window->existingFrmExam(), exam);
+    QVERIFY(exam->isVisible());
+    QCOMPARE(exam->chosen().at(0), exam->paper().at(0).rows[2]);
+    QVERIFY(exam->close()); // Yes
+    settle();
+    QVERIFY(!m_fx->window->existingFrmExam());
+    m_fx->window->mnuFileExam->trigger();
+    QVERIFY(m_fx->window->existingFrmExam());
+    QCOMPARE(m_fx->window->existingFrmExam()->chosen(), QVector<int>(5, 0));
+}
+
+void TestExamWindow::bankChangedDuringTheExam() {
+    FrmExam* exam = startExam();
+    QVERIFY(exam);
+    QVERIFY(
+        m_fx->bank.exec({QStringLiteral("DELETE FROM pool"), QStringLiteral("DROP TABLE Hints")}));
+    const QByteArray changed = fileBytes(m_fx->bank.filePath());
+    // The exam goes on with the questions it read.
+    QTest::keyClick(exam, Qt::Key_2);
+    QVERIFY(press(exam->cmdNext));
+    QCOMPARE(exam->lblNumber->text(), QStringLiteral("G1A01"));
+    m_fx->dialogs.yesNoAnswers = {true};
+    QVERIFY(press(exam->cmdFinish));
+    QVERIFY(exam->lblVerdict->text().contains(QStringLiteral(" of 5 right")));
+    // A new exam cannot be drawn from the emptied bank: said so, the result stays.
+    QVERIFY(press(exam->cmdNew));
+    QCOMPARE(m_fx->dialogs.messages.size(), 1);
+    QVERIFY(exam->isFinished());
+    QVERIFY(fileBytes(m_fx->bank.filePath()) == changed);
+}
+
+QTEST_MAIN(TestExamWindow)
+#include "test_exam_window.moc"
