@@ -41,7 +41,7 @@ BankInfo BankInfo::fromPoolText(const QByteArray& bytes) {
 
 BankStatus BankInfo::write(QSqlDatabase& db) const {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("CREATE TABLE %1 (key TEXT PRIMARY KEY, value TEXT)").arg(table)))
+    if (!q.exec(QStringLiteral("CREATE TABLE %1 (key TEXT, value TEXT)").arg(table)))
         return BankStatus::failure(q.lastError().text());
     if (!q.prepare(QStringLiteral("INSERT INTO %1 (key, value) VALUES (?, ?)").arg(table)))
         return BankStatus::failure(q.lastError().text());
