@@ -29,7 +29,9 @@ env -u XDG_DATA_HOME HOME="$home" "$p/bin/varnel-theory" || fail "first start"
 [ "$(cat "$folder/newgen2.mdb")" = "default bank
 hint typed" ] || fail "first start: wrong bank"
 [ -f "$folder/G7-1.bmp" ] || fail "first start: no figure"
-[ -z "$(ls -A "$home/.local/share" | grep -v '^varnel-theory$')" ] || fail "temporary folder left behind"
+for left in "$home/.local/share"/.varnel-theory.*; do
+    [ -e "$left" ] && fail "temporary folder left behind: $left"
+done
 
 # Second start: the learner's bank stays as it is; a figure missing from the folder
 # (an older installation's) is added.
