@@ -29,8 +29,8 @@ QString placeholders(int count) {
 }
 
 // Fills the empty database file at path; false with error set when any statement fails.
-bool fill(const QString& path, const QVector<PoolQuestion>& questions, BankWriter::Counts* counts,
-          QString* error) {
+bool fill(const QString& path, const QVector<PoolQuestion>& questions, const BankInfo* info,
+          BankWriter::Counts* counts, QString* error) {
     const QString name = connectionName();
     bool ok = false;
     {
@@ -88,6 +88,13 @@ bool fill(const QString& path, const QVector<PoolQuestion>& questions, BankWrite
                         return failed(h);
                     ++counts->hints;
                 }
+                if (info) {
+                    const BankStatus recorded = info->write(db);
+                    if (!recorded) {
+                        *error = QStringLiteral("cannot write the new bank: ") + recorded.reason();
+                        return false;
+                    }
+                }
                 if (!db.commit()) {
                     *error = QStringLiteral("cannot write the new bank: ") + db.lastError().text();
                     return false;
@@ -106,7 +113,7 @@ bool fill(const QString& path, const QVector<PoolQuestion>& questions, BankWrite
 } // namespace
 
 bool BankWriter::write(const QString& path, QVector<PoolQuestion> questions, bool replace,
-                       Counts* counts, QString* error) {
+                       Counts* counts, QString* error, const BankInfo* info) {
     Counts written;
     const QFileInfo target(path);
     if (target.exists() && target.isDir()) {
@@ -136,7 +143,7 @@ bool BankWriter::write(const QString& path, QVector<PoolQuestion> questions, boo
     }
     temp.close();
     const QString tempPath = temp.fileName();
-    if (!fill(tempPath, questions, &written, error))
+    if (!fill(tempPath, questions, info, &written, error))
         return false;
 
     const QFileDevice::Permissions permissions =

@@ -1,6 +1,7 @@
 #ifndef VARNEL_BANK_BANK_WRITER_H
 #define VARNEL_BANK_BANK_WRITER_H
 
+#include "bank/bank_info.h"
 #include "bank/pool_text_parser.h"
 
 #include <QString>
@@ -16,11 +17,12 @@ public:
         int hints = 0;
     };
 
-    // Writes both tables, rows in ascending question-number order, and their indexes.
-    // An existing file at path is replaced only when replace is true. On failure the
-    // target is untouched and error says why.
+    // Writes both tables, rows in ascending question-number order, and their indexes,
+    // and the record of where the questions came from when info is given. An existing
+    // file at path is replaced only when replace is true. On failure the target is
+    // untouched and error says why.
     static bool write(const QString& path, QVector<PoolQuestion> questions, bool replace,
-                      Counts* counts, QString* error);
+                      Counts* counts, QString* error, const BankInfo* info = nullptr);
 };
 
 #endif

@@ -84,6 +84,8 @@ private slots:
     void badInput();
     void arguments_data();
     void arguments();
+    void check_data();
+    void check();
 
 private:
     QString path(const QString& name) const { return QDir(m_dir->path()).filePath(name); }
@@ -229,6 +231,48 @@ void TestBankBuilder::arguments() {
     QCOMPARE(run.status, status);
     QVERIFY2((status == 0 ? run.out : run.err).contains(message), qPrintable(run.err));
     QVERIFY(!QFileInfo::exists(path("new.mdb")));
+}
+
+void TestBankBuilder::check_data() {
+    QTest::addColumn<QByteArray>("title"); // the pool text's first line; "-" for no bank
+    QTest::addColumn<bool>("dropRecord");  // a bank made before pools were recorded
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("expired") << QByteArray("2019-2023 General Class Question Pool\n") << false << 3
+                             << "holds the 2019-2023 General Class Question Pool, which "
+                                "expired on June 30, 2023";
+    QTest::newRow("valid") << QByteArray("2090-2094 General Class Question Pool\n") << false << 0
+                           << "";
+    QTest::newRow("no years named") << QByteArray() << false << 0 << "";
+    QTest::newRow("no record") << QByteArray() << true << 3 << "records no pool";
+    QTest::newRow("not a bank") << QByteArray("-") << false << 1 << "not a question bank";
+}
+
+void TestBankBuilder::check() {
+    QFETCH(QByteArray, title);
+    QFETCH(bool, dropRecord);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const QString bank = path(BankSchema::fileName);
+    if (title == "-") {
+        QVERIFY(writeFile(bank, "a learner's notes"));
+    } else {
+        QVERIFY(writeFile(path("pool.txt"), title + samplePool()));
+        QCOMPARE(runTool({"--out", bank, path("pool.txt")}).status, 0);
+    }
+    if (dropRecord) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "drop");
+        db.setDatabaseName(bank);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec("DROP TABLE bank_info"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("drop");
+    const QByteArray before = readAll(bank);
+    const RunResult run = runTool({"--check", bank});
+    QCOMPARE(run.status, status);
+    QVERIFY2((status == 1 ? run.err : run.out).contains(message), qPrintable(run.out + run.err));
+    QCOMPARE(readAll(bank), before); // judged, never changed
 }
 
 QTEST_GUILESS_MAIN(TestBankBuilder)

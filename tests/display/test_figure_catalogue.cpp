@@ -15,11 +15,11 @@ private slots:
 
 void TestFigureCatalogue::sizeOfTheTable() {
     const QStringList numbers = FigureCatalogue::numbers();
-    QCOMPARE(numbers.size(), 59);
-    QCOMPARE(QSet<QString>(numbers.begin(), numbers.end()).size(), 59); // one row per number
+    QCOMPARE(numbers.size(), 64);
+    QCOMPARE(QSet<QString>(numbers.begin(), numbers.end()).size(), 64); // one row per number
     const QStringList files = FigureCatalogue::bitmapFiles();
-    QCOMPARE(files.size(), 24);
-    QCOMPARE(QSet<QString>(files.begin(), files.end()).size(), 24);
+    QCOMPARE(files.size(), 25);
+    QCOMPARE(QSet<QString>(files.begin(), files.end()).size(), 25);
 
     // Only the two fit-to-picture files; every number finds its own row.
     QSet<QString> fitted;
@@ -63,8 +63,14 @@ void TestFigureCatalogue::lookup_data() {
                                 << "" << false;
     QTest::newRow("trailing space") << "E5C12 "
                                     << "" << false;
+    QTest::newRow("first G7-1") << "G7A09"
+                                << "G7-1.bmp" << false;
+    QTest::newRow("last G7-1") << "G7A13"
+                               << "G7-1.bmp" << false;
     QTest::newRow("general class") << "G7A01"
                                    << "" << false;
+    QTest::newRow("after G7-1") << "G7A14"
+                                << "" << false;
     QTest::newRow("in the gap") << "E7B08"
                                 << "" << false;
     QTest::newRow("longer") << "E5H010"

@@ -1,0 +1,45 @@
+# Installs Varnel Theory like a desktop program and packages it (cpack -G DEB):
+#   bin/varnel-theory                    the launcher (makes the learner's working folder)
+#   bin/varnel-bank                      the bank builder
+#   libexec/varnel-theory/varnel-theory  the program, which the launcher starts
+#   share/varnel-theory/                 the default working folder's contents
+#   share/applications, metainfo, icons/hicolor, man/man1
+include(GNUInstallDirs)
+set(VARNEL_APP_ID org.varnel.VarnelTheory)
+
+install(TARGETS varnel-theory RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/varnel-theory)
+install(TARGETS varnel-bank RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${VARNEL_LAUNCHER} DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${VARNEL_DEFAULT_BANK_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory)
+# The pool text itself, for rebuilding a bank; in a subfolder, so the launcher does not
+# copy it into the learner's working folder.
+install(FILES ${VARNEL_DEFAULT_POOL} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/pools)
+install(FILES resources/${VARNEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(resources/${VARNEL_APP_ID}.metainfo.xml ${VARNEL_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VARNEL_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32)
+  install(FILES resources/varnel-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME varnel-theory.png)
+endforeach()
+install(FILES resources/man/varnel-theory.1 resources/man/varnel-bank.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_PACKAGE_NAME varnel-theory)
+set(CPACK_PACKAGE_VENDOR "Varnel Theory developers")
+set(CPACK_PACKAGE_CONTACT "Varnel Theory developers <varnel-theory@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "study program for the US amateur-radio General class theory exam")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Drills the questions of the current General class question pool (2023-2027) topic by\n\
+topic, with hints, the pool's figure and a missed list. The question bank is the\n\
+learner's own copy in ~/.local/share/varnel-theory, made the first time.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded as plug-ins at run time, so dpkg-shlibdeps cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins")
+include(CPack)

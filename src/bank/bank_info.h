@@ -1,0 +1,38 @@
+#ifndef VARNEL_BANK_BANK_INFO_H
+#define VARNEL_BANK_BANK_INFO_H
+
+#include "bank/bank_status.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QSqlDatabase>
+#include <QString>
+
+// Where a bank came from: the pool it was built from and that pool's validity, kept in
+// a small table of the bank builder's own (the program never reads it), so that a
+// bank made from a pool that has since expired can be pointed out to the learner.
+struct BankInfo {
+    QString pool;    // the pool's own title, such as "2023-2027 General Class Question Pool ..."
+    QString sources; // the file or folder names it was read from
+    QDate validFrom; // null when the pool text names no years
+    QDate validUntil;
+    QString builtWith; // "varnel-bank 0.2"
+
+    static inline const QString table = QStringLiteral("bank_info");
+
+    // The pool's title and validity from the first lines of published pool text: its
+    // title starts with the pool's years ("2023-2027 General Class ..."), and every pool
+    // runs from July 1 of the first year to June 30 of the last. Empty when none is named.
+    static BankInfo fromPoolText(const QByteArray& bytes);
+
+    // Writes the table into an open bank, inside the caller's transaction.
+    BankStatus write(QSqlDatabase& db) const;
+
+    enum class Age { Current, Expired, Unrecorded, Undated };
+    // Reads the record of the bank file at path (opened read-only) and judges it
+    // against today. found is false for a bank that has no record.
+    static BankStatus read(const QString& path, BankInfo* info, bool* found);
+    Age age(const QDate& today, bool found) const;
+};
+
+#endif
