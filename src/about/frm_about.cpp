@@ -1,7 +1,7 @@
 #include "about/frm_about.h"
 
-#include "about/program_icon.h"
 #include "main_window/fonts.h"
+#include "main_window/program_identity.h"
 #include "main_window/twips.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ QFont smallFonts(double points) {
 
 FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral(" About Varnel Theory"));
+    setWindowTitle(QStringLiteral(" About ") + programTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(programIcon());
@@ -48,7 +48,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent) {
     twips::place(Label7, 2400, 600, 2895, 255);
 
     // The brand line: three labels that read as one sentence, the sign raised between.
-    Label13 = whiteLabel("Label13", QStringLiteral("Varnel Theory is a Quillmoor"),
+    Label13 = whiteLabel("Label13", programTitle + QStringLiteral(" is a Quillmoor"),
                          Qt::AlignLeft | Qt::AlignTop);
     twips::place(Label13, 1920, 840, 2175, 255);
     Label4 = whiteLabel("Label4", QStringLiteral("\u2122"), Qt::AlignLeft | Qt::AlignTop);

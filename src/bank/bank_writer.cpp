@@ -28,28 +28,28 @@ QString placeholders(int count) {
     return marks.join(QStringLiteral(", "));
 }
 
-// Fills the empty database file at path; false with error set when any statement fails.
-bool fill(const QString& path, const QVector<PoolQuestion>& questions, const BankInfo* info,
-          BankWriter::Counts* counts, QString* error) {
+// Fills the empty database file at path; fails when any statement fails.
+BankStatus fill(const QString& path, const QVector<PoolQuestion>& questions, const BankInfo* info,
+                BankWriter::Counts* counts) {
     const QString name = connectionName();
-    bool ok = false;
+    BankStatus status = BankStatus::success();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         if (!db.open()) {
-            *error = QStringLiteral("cannot open the new bank: ") + db.lastError().text();
+            status = BankStatus::failure(QStringLiteral("cannot open the new bank: ") +
+                                         db.lastError().text());
         } else {
-            ok = [&] {
+            auto cannotWrite = [](const QString& why) {
+                return BankStatus::failure(QStringLiteral("cannot write the new bank: ") + why);
+            };
+            status = [&] {
                 QSqlQuery q(db);
                 auto failed = [&](const QSqlQuery& query) {
-                    *error =
-                        QStringLiteral("cannot write the new bank: ") + query.lastError().text();
-                    return false;
+                    return cannotWrite(query.lastError().text());
                 };
-                if (!db.transaction()) {
-                    *error = QStringLiteral("cannot write the new bank: ") + db.lastError().text();
-                    return false;
-                }
+                if (!db.transaction())
+                    return cannotWrite(db.lastError().text());
                 for (const QString& sql : BankSchema::createStatements())
                     if (!q.exec(sql))
                         return failed(q);
@@ -89,45 +89,37 @@ bool fill(const QString& path, const QVector<PoolQuestion>& questions, const Ban
                     ++counts->hints;
                 }
                 if (info) {
-                    const BankStatus recorded = info->write(db);
-                    if (!recorded) {
-                        *error = QStringLiteral("cannot write the new bank: ") + recorded.reason();
-                        return false;
-                    }
+                    if (BankStatus recorded = info->write(db); !recorded)
+                        return cannotWrite(recorded.reason());
                 }
-                if (!db.commit()) {
-                    *error = QStringLiteral("cannot write the new bank: ") + db.lastError().text();
-                    return false;
-                }
-                return true;
+                if (!db.commit())
+                    return cannotWrite(db.lastError().text());
+                return BankStatus::success();
             }();
-            if (!ok)
+            if (!status)
                 db.rollback();
         }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return ok;
+    return status;
 }
 
 } // namespace
 
-bool BankWriter::write(const QString& path, QVector<PoolQuestion> questions, bool replace,
-                       Counts* counts, QString* error, const BankInfo* info) {
+BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> questions, bool replace,
+                             Counts* counts, const BankInfo* info) {
     Counts written;
     const QFileInfo target(path);
-    if (target.exists() && target.isDir()) {
-        *error = QStringLiteral("%1 is a folder; give the path of the bank file").arg(path);
-        return false;
-    }
-    if (target.exists() && !replace) {
-        *error = QStringLiteral("%1 already exists; give --replace to replace it").arg(path);
-        return false;
-    }
-    if (!target.absoluteDir().exists()) {
-        *error = QStringLiteral("the folder %1 does not exist").arg(target.absolutePath());
-        return false;
-    }
+    if (target.exists() && target.isDir())
+        return BankStatus::failure(
+            QStringLiteral("%1 is a folder; give the path of the bank file").arg(path));
+    if (target.exists() && !replace)
+        return BankStatus::failure(
+            QStringLiteral("%1 already exists; give --replace to replace it").arg(path));
+    if (!target.absoluteDir().exists())
+        return BankStatus::failure(
+            QStringLiteral("the folder %1 does not exist").arg(target.absolutePath()));
 
     std::stable_sort(
         questions.begin(), questions.end(),
@@ -136,15 +128,13 @@ bool BankWriter::write(const QString& path, QVector<PoolQuestion> questions, boo
     // Beside the target, so the final rename stays on one file system and is atomic.
     QTemporaryFile temp(
         target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(target.fileName())));
-    if (!temp.open()) {
-        *error = QStringLiteral("cannot create a temporary file beside %1: %2")
-                     .arg(path, temp.errorString());
-        return false;
-    }
+    if (!temp.open())
+        return BankStatus::failure(QStringLiteral("cannot create a temporary file beside %1: %2")
+                                       .arg(path, temp.errorString()));
     temp.close();
     const QString tempPath = temp.fileName();
-    if (!fill(tempPath, questions, info, &written, error))
-        return false;
+    if (BankStatus filled = fill(tempPath, questions, info, &written); !filled)
+        return filled;
 
     const QFileDevice::Permissions permissions =
         target.exists()
@@ -153,22 +143,21 @@ bool BankWriter::write(const QString& path, QVector<PoolQuestion> questions, boo
                   QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     QFile::setPermissions(tempPath, permissions);
 
+    const auto notInPlace = [&](const QString& why) {
+        return BankStatus::failure(
+            QStringLiteral("cannot put the new bank in place at %1: %2").arg(path, why));
+    };
     if (replace) {
         if (std::rename(QFile::encodeName(tempPath).constData(),
-                        QFile::encodeName(path).constData()) != 0) {
-            *error = QStringLiteral("cannot put the new bank in place at %1: %2")
-                         .arg(path, qt_error_string(errno));
-            return false;
-        }
+                        QFile::encodeName(path).constData()) != 0)
+            return notInPlace(qt_error_string(errno));
     } else if (!QFile::rename(tempPath, path)) {
         // QFile::rename never overwrites, so a file that appeared meanwhile survives.
-        *error = QStringLiteral("cannot put the new bank in place at %1: %2")
-                     .arg(path, QFileInfo::exists(path) ? QStringLiteral("the file exists now")
-                                                        : QStringLiteral("rename failed"));
-        return false;
+        return notInPlace(QFileInfo::exists(path) ? QStringLiteral("the file exists now")
+                                                  : QStringLiteral("rename failed"));
     }
     temp.setAutoRemove(false);
     if (counts)
         *counts = written;
-    return true;
+    return BankStatus::success();
 }

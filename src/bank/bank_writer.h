@@ -2,6 +2,7 @@
 #define VARNEL_BANK_BANK_WRITER_H
 
 #include "bank/bank_info.h"
+#include "bank/bank_status.h"
 #include "bank/pool_text_parser.h"
 
 #include <QString>
@@ -20,9 +21,9 @@ public:
     // Writes both tables, rows in ascending question-number order, and their indexes,
     // and the record of where the questions came from when info is given. An existing
     // file at path is replaced only when replace is true. On failure the target is
-    // untouched and error says why.
-    static bool write(const QString& path, QVector<PoolQuestion> questions, bool replace,
-                      Counts* counts, QString* error, const BankInfo* info = nullptr);
+    // untouched and the status says why.
+    static BankStatus write(const QString& path, QVector<PoolQuestion> questions, bool replace,
+                            Counts* counts, const BankInfo* info = nullptr);
 };
 
 #endif

@@ -115,7 +115,6 @@ private:
 };
 
 bool Reader::fail(int line, const QString& question, const QString& message) {
-    m_result.ok = false;
     m_result.error = PoolTextError{m_fileName, line, question, message};
     return false;
 }

@@ -1,6 +1,8 @@
 #ifndef VARNEL_BANK_POOL_TEXT_PARSER_H
 #define VARNEL_BANK_POOL_TEXT_PARSER_H
 
+#include "bank/bank_status.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -33,8 +35,13 @@ struct PoolTextError {
 struct PoolTextResult {
     QVector<PoolQuestion> questions;
     QStringList deleted; // numbers marked deleted or removed in the pool
-    bool ok = true;
-    PoolTextError error;
+    PoolTextError error; // where the text could not be read; no message when it could
+
+    // Success, or the error as one line.
+    BankStatus status() const {
+        return error.message.isEmpty() ? BankStatus::success()
+                                       : BankStatus::failure(error.toString());
+    }
 };
 
 // Reads question-pool text in the layout the question pool committee publishes:

@@ -1,6 +1,6 @@
 #include "display/frm_picture.h"
 
-#include "about/program_icon.h"
+#include "main_window/program_identity.h"
 #include "main_window/fonts.h"
 #include "main_window/twips.h"
 

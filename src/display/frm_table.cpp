@@ -1,6 +1,6 @@
 #include "display/frm_table.h"
 
-#include "about/program_icon.h"
+#include "main_window/program_identity.h"
 #include "display/rtf_reader.h"
 #include "main_window/fonts.h"
 #include "main_window/twips.h"

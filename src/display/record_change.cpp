@@ -1,9 +1,9 @@
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "main_window/topic_catalogue.h"
+#include "drill/topic_catalogue.h"
 #include "main_window/twips.h"
-#include "text_rules.h"
+#include "bank/text_rules.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "text_rules.h"
+#include "bank/text_rules.h"
 
 #include <QComboBox>
 #include <QLineEdit>

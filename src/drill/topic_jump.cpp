@@ -1,7 +1,7 @@
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "main_window/topic_catalogue.h"
+#include "drill/topic_catalogue.h"
 
 #include <QComboBox>
 #include <QLineEdit>

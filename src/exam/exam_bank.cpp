@@ -2,7 +2,7 @@
 
 #include "bank/bank_schema.h"
 #include "main_window/random_draw.h"
-#include "text_rules.h"
+#include "bank/text_rules.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

@@ -3,7 +3,7 @@
 #include "bank/pool_text_parser.h"
 #include "drill/answer_value.h"
 #include "main_window/random_draw.h"
-#include "text_rules.h"
+#include "bank/text_rules.h"
 
 #include <QMap>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "exam/exam_score.h"
 
-#include "main_window/topic_catalogue.h"
+#include "drill/topic_catalogue.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "exam/frm_exam.h"
 
-#include "about/program_icon.h"
+#include "main_window/program_identity.h"
 #include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "exam/exam_bank.h"

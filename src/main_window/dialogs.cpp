@@ -1,4 +1,5 @@
 #include "main_window/dialogs.h"
+#include "main_window/program_identity.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

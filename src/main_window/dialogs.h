@@ -5,9 +5,6 @@
 
 class QWidget;
 
-// The program's title: the main window's caption and every message box's title.
-inline const QString programTitle = QStringLiteral("Varnel Theory");
-
 // The two dialogs the program uses. The window gets them from outside so that
 // tests can answer them without a person at the screen.
 class Dialogs {

@@ -1,11 +1,11 @@
 #include "main_window/frm_theo.h"
 
 #include "about/frm_about.h"
-#include "about/program_icon.h"
+#include "main_window/program_identity.h"
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
-#include "drill/topic_choice_guard.h"
+#include "main_window/topic_choice_guard.h"
 #include "main_window/bound_controls.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"

@@ -3,7 +3,7 @@
 
 #include "bank/bank_status.h"
 #include "main_window/aux_window.h"
-#include "shared_module.h"
+#include "main_window/shared_module.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "main_window/answer_placement.h"
+#include "drill/answer_placement.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
 #include "main_window/random_draw.h"
-#include "main_window/topic_catalogue.h"
+#include "drill/topic_catalogue.h"
 #include "main_window/twips.h"
 
 #include "bank/bank_schema.h"

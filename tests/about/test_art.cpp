@@ -1,7 +1,7 @@
 // The committed About picture and program icon: the file formats the About box and the
 // desktop rely on, and the icon the windows get from the resources.
 
-#include "about/program_icon.h"
+#include "main_window/program_identity.h"
 
 #include <QFile>
 #include <QIcon>

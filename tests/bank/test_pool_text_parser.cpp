@@ -125,7 +125,7 @@ void TestPoolTextParser::quirks() {
     QFETCH(QByteArray, text);
     const PoolTextResult result =
         PoolTextParser::parse(text, QStringLiteral("pool.txt"), PoolTextParser::Layout::WholePool);
-    QVERIFY2(result.ok, qPrintable(result.error.toString()));
+    QVERIFY2(result.status().ok(), qPrintable(result.error.toString()));
     QCOMPARE(result.questions.size(), 1);
     const PoolQuestion& q = result.questions.first();
     QTEST(q.number, "number");
@@ -150,7 +150,7 @@ void TestPoolTextParser::poolStructure() {
                             "G9D99 (A)\nAfter the end\nA. a\nB. b\nC. c\nD. d\n~~\n";
     const PoolTextResult result =
         PoolTextParser::parse(text, QStringLiteral("pool.txt"), PoolTextParser::Layout::WholePool);
-    QVERIFY2(result.ok, qPrintable(result.error.toString()));
+    QVERIFY2(result.status().ok(), qPrintable(result.error.toString()));
     QCOMPARE(result.questions.size(), 2);
     QCOMPARE(result.questions.at(0).number, QStringLiteral("G1A01"));
     QCOMPARE(result.questions.at(0).line, 12);
@@ -163,7 +163,7 @@ void TestPoolTextParser::oneQuestionFiles() {
     const PoolTextResult result = PoolTextParser::parse(
         "G0A03 (D) [97.13(c)(1)] \nHow can you determine?\nA. a\nB. b\nC. c\nD. d\n",
         QStringLiteral("G0A03"), PoolTextParser::Layout::OneQuestion);
-    QVERIFY2(result.ok, qPrintable(result.error.toString()));
+    QVERIFY2(result.status().ok(), qPrintable(result.error.toString()));
     QCOMPARE(result.questions.size(), 1);
     QCOMPARE(result.questions.first().answer, QStringLiteral("4"));
     QCOMPARE(result.questions.first().choices[3], QStringLiteral("d"));
@@ -171,7 +171,7 @@ void TestPoolTextParser::oneQuestionFiles() {
 
     const PoolTextResult empty =
         PoolTextParser::parse("\n", QStringLiteral("G0A04"), PoolTextParser::Layout::OneQuestion);
-    QVERIFY(!empty.ok);
+    QVERIFY(!empty.status().ok());
 }
 
 void TestPoolTextParser::badInput_data() {
@@ -239,7 +239,7 @@ void TestPoolTextParser::badInput() {
     QFETCH(QString, message);
     const PoolTextResult result =
         PoolTextParser::parse(text, QStringLiteral("pool.txt"), PoolTextParser::Layout::WholePool);
-    QVERIFY(!result.ok);
+    QVERIFY(!result.status().ok());
     QCOMPARE(result.error.file, QStringLiteral("pool.txt"));
     QTEST(result.error.line, "line");
     QTEST(result.error.question, "question");

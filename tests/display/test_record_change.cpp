@@ -2,7 +2,7 @@
 // topic box, the hint look-up, and the hint box with the Hint button and Hints menu.
 
 #include "display/frm_picture.h"
-#include "main_window/answer_placement.h"
+#include "drill/answer_placement.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"

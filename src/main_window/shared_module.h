@@ -1,5 +1,5 @@
-#ifndef VARNEL_SHARED_MODULE_H
-#define VARNEL_SHARED_MODULE_H
+#ifndef VARNEL_MAIN_WINDOW_SHARED_MODULE_H
+#define VARNEL_MAIN_WINDOW_SHARED_MODULE_H
 
 #include <QString>
 #include <QtGlobal>

@@ -1,5 +1,5 @@
-#include "bank/bank_builder.h"
 #include "bank/bank_schema.h"
+#include "bank_command.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -47,7 +47,7 @@ RunResult runTool(const QStringList& arguments) {
     RunResult result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.status = BankBuilder::run(arguments, out, err);
+    result.status = BankCommand::run(arguments, out, err);
     return result;
 }
 
@@ -73,7 +73,7 @@ QStringList column(const QString& path, const QString& table, const QString& fie
 
 } // namespace
 
-class TestBankBuilder : public QObject {
+class TestBankCommand : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -92,12 +92,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestBankBuilder::init() {
+void TestBankCommand::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void TestBankBuilder::roundTrip() {
+void TestBankCommand::roundTrip() {
     QVERIFY(writeFile(path("pool.txt"), samplePool()));
     const QString bank = path(BankSchema::fileName);
     const RunResult run = runTool({"--out", bank, path("pool.txt")});
@@ -117,7 +117,7 @@ void TestBankBuilder::roundTrip() {
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
-void TestBankBuilder::oneQuestionFolder() {
+void TestBankCommand::oneQuestionFolder() {
     QVERIFY(QDir(m_dir->path()).mkdir("G"));
     QVERIFY(writeFile(path("G/G1A01"), "G1A01 (C) [97.301(d)] \nWhich?\nA. a\nB. b\nC. c\nD. d\n"));
     QVERIFY(writeFile(path("G/G0A01"), "G0A01 (A)\nWhat?\nA. a\nB. b\nC. c\nD. d\n"));
@@ -129,7 +129,7 @@ void TestBankBuilder::oneQuestionFolder() {
     QCOMPARE(column(bank, "Hints", "GN"), QStringList{"G1A01"});
 }
 
-void TestBankBuilder::replace() {
+void TestBankCommand::replace() {
     const QString bank = path(BankSchema::fileName);
     QVERIFY(writeFile(bank, "a learner's bank"));
     QVERIFY(writeFile(path("pool.txt"), samplePool()));
@@ -144,7 +144,7 @@ void TestBankBuilder::replace() {
     QCOMPARE(column(bank, "pool", "GNumber").first(), QStringLiteral("G0A01"));
 }
 
-void TestBankBuilder::badInput_data() {
+void TestBankCommand::badInput_data() {
     QTest::addColumn<QByteArray>("pool");
     QTest::addColumn<QByteArray>("extra");
     QTest::addColumn<QString>("message");
@@ -172,7 +172,7 @@ void TestBankBuilder::badInput_data() {
         << "extra.txt: no pool heading";
 }
 
-void TestBankBuilder::badInput() {
+void TestBankCommand::badInput() {
     QFETCH(QByteArray, pool);
     QFETCH(QByteArray, extra);
     QFETCH(QString, message);
@@ -199,7 +199,7 @@ void TestBankBuilder::badInput() {
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), sources.size() + 1);
 }
 
-void TestBankBuilder::arguments_data() {
+void TestBankCommand::arguments_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
@@ -217,7 +217,7 @@ void TestBankBuilder::arguments_data() {
         << QStringList{"--replace", "--out", ".", "POOL"} << 1 << "is a folder";
 }
 
-void TestBankBuilder::arguments() {
+void TestBankCommand::arguments() {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, message);
@@ -233,7 +233,7 @@ void TestBankBuilder::arguments() {
     QVERIFY(!QFileInfo::exists(path("new.mdb")));
 }
 
-void TestBankBuilder::check_data() {
+void TestBankCommand::check_data() {
     QTest::addColumn<QByteArray>("title"); // the pool text's first line; "-" for no bank
     QTest::addColumn<bool>("dropRecord");  // a bank made before pools were recorded
     QTest::addColumn<int>("status");
@@ -248,7 +248,7 @@ void TestBankBuilder::check_data() {
     QTest::newRow("not a bank") << QByteArray("-") << false << 1 << "not a question bank";
 }
 
-void TestBankBuilder::check() {
+void TestBankCommand::check() {
     QFETCH(QByteArray, title);
     QFETCH(bool, dropRecord);
     QFETCH(int, status);
@@ -275,5 +275,5 @@ void TestBankBuilder::check() {
     QCOMPARE(readAll(bank), before); // judged, never changed
 }
 
-QTEST_GUILESS_MAIN(TestBankBuilder)
-#include "test_bank_builder.moc"
+QTEST_GUILESS_MAIN(TestBankCommand)
+#include "test_bank_command.moc"

@@ -1,4 +1,4 @@
-#include "main_window/answer_placement.h"
+#include "drill/answer_placement.h"
 
 #include <algorithm>
 #include <cmath>

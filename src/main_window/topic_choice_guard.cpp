@@ -1,4 +1,4 @@
-#include "drill/topic_choice_guard.h"
+#include "main_window/topic_choice_guard.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "main_window/topic_catalogue.h"
+#include "drill/topic_catalogue.h"
 
 namespace TopicCatalogue {
 

@@ -1,17 +1,17 @@
-#ifndef VARNEL_BANK_BANK_BUILDER_H
-#define VARNEL_BANK_BANK_BUILDER_H
+#ifndef VARNEL_TOOLS_BANK_BANK_COMMAND_H
+#define VARNEL_TOOLS_BANK_BANK_COMMAND_H
 
 #include "bank/bank_info.h"
-#include "bank/pool_text_parser.h"
+#include "bank/bank_status.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
-#include <QVector>
 
-// The bank builder command: reads published pool text (whole files, or folders of
-// one-question files) and writes a question bank from it.
-class BankBuilder {
+// The varnel-bank command line: builds a question bank from published pool text
+// (whole files, or folders of one-question files), judges a bank's pool, and turns a
+// pool's figure into the bitmap the program shows.
+class BankCommand {
 public:
     struct Options {
         QString out;
@@ -25,13 +25,8 @@ public:
     // The usage text shown for --help and after a mistake on the command line.
     static QString usage();
 
-    // Reads the command line (without the program name); false with error set on misuse.
-    static bool parseArguments(const QStringList& arguments, Options* options, QString* error);
-
-    // Reads every source, in order; false with error set at the first fault, including a
-    // question number that appears twice. info, when given, gets where they came from.
-    static bool readSources(const QStringList& sources, QVector<PoolQuestion>* questions,
-                            QString* error, BankInfo* info = nullptr);
+    // Reads the command line (without the program name); fails on misuse.
+    static BankStatus parseArguments(const QStringList& arguments, Options* options);
 
     // The one line that says a bank's pool has expired, or may have (a bank with no
     // record, as made before pools were recorded); empty for a current bank or one

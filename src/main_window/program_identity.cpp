@@ -1,4 +1,4 @@
-#include "about/program_icon.h"
+#include "main_window/program_identity.h"
 
 #include <QSize>
 #include <QString>

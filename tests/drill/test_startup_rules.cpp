@@ -1,7 +1,7 @@
 // The widget-free rules of start-up: the answer placement and the topic catalogue.
-#include "main_window/answer_placement.h"
-#include "main_window/topic_catalogue.h"
-#include "text_rules.h"
+#include "drill/answer_placement.h"
+#include "drill/topic_catalogue.h"
+#include "bank/text_rules.h"
 
 #include <QtTest>
 #include <set>

@@ -1,5 +1,5 @@
-#ifndef VARNEL_TEXT_RULES_H
-#define VARNEL_TEXT_RULES_H
+#ifndef VARNEL_BANK_TEXT_RULES_H
+#define VARNEL_BANK_TEXT_RULES_H
 
 #include <QString>
 

@@ -1,0 +1,19 @@
+#ifndef VARNEL_MAIN_WINDOW_PROGRAM_IDENTITY_H
+#define VARNEL_MAIN_WINDOW_PROGRAM_IDENTITY_H
+
+#include "varnel_version.h"
+
+#include <QIcon>
+#include <QString>
+
+// The program's title: the main window's caption, every message box's title and the
+// name the About box gives.
+inline const QString programTitle = QStringLiteral("Varnel Theory");
+
+// The version, as set once in the project file.
+inline const QString programVersion = QStringLiteral(VARNEL_VERSION);
+
+// The program icon with its 32 x 32 and 16 x 16 images, for every window of the program.
+QIcon programIcon();
+
+#endif
