@@ -32,8 +32,7 @@ void parseAgainst(const QString& text, const QStringList& fields) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     static const QStringList poolFields = BankSchema::poolFields();
     static const QStringList hintFields = BankSchema::hintFields();
     parseAgainst(text, poolFields);
