@@ -26,8 +26,8 @@ using Clock = std::chrono::steady_clock;
 struct Subject {
     const char* label;
     std::string program;
-    std::string folder;   // the working directory the program starts in
-    std::string argument; // for the bare window: the program's window size
+    std::string folder;                 // the working directory the program starts in
+    std::vector<std::string> arguments; // for the bare windows: the program's window size
     std::vector<double> milliseconds;
     std::vector<double> rssMiB;
 };
@@ -45,18 +45,19 @@ void silence() {
     dup2(null, STDERR_FILENO);
 }
 
-pid_t spawn(const std::string& program, const std::string& argument, const std::string& folder,
-            bool quiet) {
+pid_t spawn(const std::string& program, const std::vector<std::string>& arguments,
+            const std::string& folder, bool quiet) {
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
     const pid_t pid = fork();
     if (pid == 0) {
         if (chdir(folder.c_str()) != 0)
             _exit(127);
         if (quiet)
             silence();
-        if (argument.empty())
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-        else
-            execl(program.c_str(), program.c_str(), argument.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
     return pid;
@@ -113,7 +114,7 @@ Sample startOnce(const Subject& subject, int pollMicroseconds, std::string* size
     Sample sample;
     std::fflush(stdout);
     const auto start = Clock::now();
-    const pid_t pid = spawn(subject.program, subject.argument, subject.folder, true);
+    const pid_t pid = spawn(subject.program, subject.arguments, subject.folder, true);
     if (pid < 0)
         return sample;
     while (Clock::now() - start < std::chrono::seconds(20)) {
@@ -193,35 +194,39 @@ int main(int argc, char* argv[]) {
     std::printf("banks of 1,000 and 1,000,000 questions written in %.1f s\n",
                 std::chrono::duration<double>(Clock::now() - written).count());
 
+    const std::string smallFolder = small.path().toStdString();
     std::vector<Subject> subjects = {
-        {"bare QMainWindow", bare, small.path().toStdString(), {}, {}, {}},
-        {"varnel-theory, 1,000 questions", program, small.path().toStdString(), {}, {}, {}},
+        {"bare QMainWindow", bare, smallFolder, {}, {}, {}},
+        {"varnel-theory, 1,000 questions", program, smallFolder, {}, {}, {}},
         {"varnel-theory, 1,000,000 questions", program, large.path().toStdString(), {}, {}, {}},
+        {"bare QMainWindow with a line of text", bare, smallFolder, {}, {}, {}},
     };
+    const std::size_t count = subjects.size();
     const int pollMicroseconds = static_cast<int>(pollMs * 1000);
     const std::string loadBefore = loadAverage();
 
     // One start of each, not counted, warms the page cache and finds the size of what is
-    // shown; the bare window then takes the program's size.
-    std::vector<std::string> sizes(subjects.size());
-    for (std::size_t i : {1, 2, 0}) {
-        const Subject& subject = subjects[i];
+    // shown; the bare windows then take the program's size.
+    std::vector<std::string> sizes(count);
+    for (std::size_t i : {1, 2, 0, 3}) {
+        Subject& subject = subjects[i];
+        if (i == 0 || i == 3)
+            subject.arguments =
+                i == 0 ? std::vector{sizes[1]} : std::vector{sizes[1], std::string("text")};
         if (startOnce(subject, pollMicroseconds, &sizes[i]).milliseconds < 0) {
             std::fprintf(stderr, "startup_timer: %s showed no window (%s in %s)\n", subject.label,
                          subject.program.c_str(), subject.folder.c_str());
             return 1;
         }
-        if (i == 1)
-            subjects[0].argument = sizes[1];
     }
 
     // Rounds of one start of each, in an order that rotates from round to round, so that a
-    // change of load falls on all three alike.
-    std::vector<double> roundRatioSmall, roundRatioLarge;
+    // change of load falls on all alike. Each round also gives its own ratios.
+    std::vector<std::vector<double>> roundRatios(count);
     for (int round = 0; round < runs; ++round) {
-        double roundMs[3] = {};
-        for (int k = 0; k < 3; ++k) {
-            const std::size_t which = static_cast<std::size_t>((round + k) % 3);
+        std::vector<double> roundMs(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t which = (static_cast<std::size_t>(round) + k) % count;
             const Sample sample = startOnce(subjects[which], pollMicroseconds);
             if (sample.milliseconds < 0) {
                 std::fprintf(stderr, "startup_timer: %s showed no window in round %d\n",
@@ -232,32 +237,29 @@ int main(int argc, char* argv[]) {
             subjects[which].rssMiB.push_back(sample.rssMiB);
             roundMs[which] = sample.milliseconds;
         }
-        roundRatioSmall.push_back(roundMs[1] / roundMs[0]);
-        roundRatioLarge.push_back(roundMs[2] / roundMs[0]);
+        for (std::size_t i = 0; i < count; ++i)
+            roundRatios[i].push_back(roundMs[i] / roundMs[0]);
     }
 
     std::printf("process start to window mapped, %d rounds of alternating starts after one "
                 "warm-up start each;\nxdotool search --onlyvisible --pid polled every %.1f ms; "
                 "load average before %s, after %s\n\n",
                 runs, pollMs, loadBefore.c_str(), loadAverage().c_str());
-    std::printf("%-36s %9s %9s %9s %10s  %s\n", "", "median", "min", "max", "RSS", "window");
-    for (std::size_t i = 0; i < subjects.size(); ++i) {
+    std::printf("%-38s %9s %9s %9s %10s  %s\n", "", "median", "min", "max", "RSS", "window");
+    for (std::size_t i = 0; i < count; ++i) {
         const Subject& s = subjects[i];
-        std::printf("%-36s %6.1f ms %6.1f ms %6.1f ms %6.1f MiB  %s\n", s.label,
+        std::printf("%-38s %6.1f ms %6.1f ms %6.1f ms %6.1f MiB  %s\n", s.label,
                     median(s.milliseconds),
                     *std::min_element(s.milliseconds.begin(), s.milliseconds.end()),
                     *std::max_element(s.milliseconds.begin(), s.milliseconds.end()),
                     median(s.rssMiB), sizes[i].c_str());
     }
-    const double bareMedian = median(subjects[0].milliseconds);
-    const double bareRss = median(subjects[0].rssMiB);
-    std::printf("\n%-36s %14s %22s %12s\n", "varnel-theory / bare", "ratio of medians",
+    std::printf("\n%-38s %16s %22s %10s\n", "against the bare QMainWindow", "ratio of medians",
                 "median of round ratios", "RSS extra");
-    std::printf("%-36s %14.3f %22.3f %8.1f MiB\n", "  bank of 1,000 questions",
-                median(subjects[1].milliseconds) / bareMedian, median(roundRatioSmall),
-                median(subjects[1].rssMiB) - bareRss);
-    std::printf("%-36s %14.3f %22.3f %8.1f MiB\n", "  bank of 1,000,000 questions",
-                median(subjects[2].milliseconds) / bareMedian, median(roundRatioLarge),
-                median(subjects[2].rssMiB) - bareRss);
+    for (std::size_t i = 1; i < count; ++i)
+        std::printf("  %-36s %16.3f %22.3f %6.1f MiB\n", subjects[i].label,
+                    median(subjects[i].milliseconds) / median(subjects[0].milliseconds),
+                    median(roundRatios[i]),
+                    median(subjects[i].rssMiB) - median(subjects[0].rssMiB));
     return 0;
 }
