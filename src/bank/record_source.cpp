@@ -3,6 +3,7 @@
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/field_binding.h"
+#include "bank/sql_failure.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -78,8 +79,12 @@ BankStatus RecordSource::checkTable() {
     // Reading the schema is also the first read of the file, so a file that is no
     // database at all is found out here, before anything could be written to it.
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table)))) {
+        // A lock held by another program is no fault of the file.
+        if (SqlFailure::isBusy(query.lastError()))
+            return BankStatus::failure(SqlFailure::cause(query.lastError()));
         return failure(QStringLiteral("it cannot be read as a database"), query);
+    }
     QStringList present;
     while (query.next())
         present << query.value(1).toString();
@@ -113,11 +118,7 @@ void RecordSource::bind(const QString& field, FieldBinding* binding) {
 }
 
 BankStatus RecordSource::failure(const QString& what, const QSqlQuery& query) const {
-    const QString detail = query.lastError().databaseText().isEmpty()
-                               ? query.lastError().text()
-                               : query.lastError().databaseText();
-    return BankStatus::failure(
-        detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'));
+    return SqlFailure::status(what, query.lastError());
 }
 
 QSqlQuery& RecordSource::prepared(const QString& sql) {
@@ -194,29 +195,51 @@ BankStatus RecordSource::moveBy(const QString& targetSql, ValidateAction action)
     return show(target);
 }
 
-BankStatus RecordSource::findFirst(const QString& text) {
+BankStatus RecordSource::findFirst(const QString& text, FindMode mode) {
     m_noMatch = true;
-    const std::optional<Criterion> criterion = parseCriterion(text, m_fields);
-    if (!criterion)
-        return BankStatus::success();
     if (!m_db.isOpen())
         return BankStatus::failure(QStringLiteral("the question bank is not open"));
+    // The row is left before the search, found or not, so text typed into it is saved
+    // even when no row matches (and a pending new row can be the one found).
+    bool cancelled = false;
+    BankStatus left = leaveRow(ValidateAction::Find, cancelled);
+    if (cancelled || (!left && mode == FindMode::Search))
+        return left;
+    if (!left && m_newPending) {
+        // A look-up goes on without the refused new row; the row before it is current.
+        m_newPending = false;
+        m_rowId = m_bookmark;
+    }
+    qint64 target = 0;
+    if (BankStatus s = findRow(parseCriterion(text, m_fields), target); !s)
+        return left ? s : left;
+    m_noMatch = target == 0;
+    if (m_noMatch && mode == FindMode::Search) {
+        // The row stays current; showing it again clears what was just written back.
+        if (!hasCurrentRow())
+            return left;
+        target = m_rowId;
+    }
+    m_currentDeleted = false;
+    // A look-up that misses shows no row (target 0): empty controls, nothing to write.
+    BankStatus shown = show(target);
+    return left ? shown : left;
+}
+
+BankStatus RecordSource::findRow(const std::optional<Criterion>& criterion, qint64& result) {
+    result = 0;
+    if (!criterion)
+        return BankStatus::success();
     QSqlQuery& query = prepared(QStringLiteral("SELECT rowid FROM %1 WHERE %2 = ? COLLATE NOCASE "
                                                "ORDER BY rowid LIMIT 1")
                                     .arg(quoted(m_table), quoted(criterion->field)));
     query.bindValue(0, criterion->value);
     if (!query.exec())
         return failure(QStringLiteral("the search could not be run"), query);
-    const qint64 target = query.next() ? query.value(0).toLongLong() : 0;
+    if (query.next())
+        result = query.value(0).toLongLong();
     query.finish();
-    if (target == 0)
-        return BankStatus::success();
-    m_noMatch = false;
-    bool cancelled = false;
-    if (BankStatus s = leaveRow(ValidateAction::Find, cancelled); !s || cancelled)
-        return s;
-    m_currentDeleted = false;
-    return show(target);
+    return BankStatus::success();
 }
 
 BankStatus RecordSource::addNew() {
@@ -359,14 +382,12 @@ BankStatus RecordSource::updateChangedFields() {
 
 BankStatus RecordSource::runInTransaction(const std::function<BankStatus()>& work) {
     if (!m_db.transaction())
-        return BankStatus::failure(QStringLiteral("the question bank is busy or cannot be "
-                                                  "written (%1)")
-                                       .arg(m_db.lastError().databaseText()));
+        return SqlFailure::status(QStringLiteral("the question bank cannot be written"),
+                                  m_db.lastError());
     BankStatus status = work();
-    if (status && !m_db.commit()) {
-        status = BankStatus::failure(QStringLiteral("the change could not be saved (%1)")
-                                         .arg(m_db.lastError().databaseText()));
-    }
+    if (status && !m_db.commit())
+        status =
+            SqlFailure::status(QStringLiteral("the change could not be saved"), m_db.lastError());
     if (!status)
         m_db.rollback();
     return status;

@@ -2,6 +2,7 @@
 #define VARNEL_BANK_RECORD_SOURCE_H
 
 #include "bank/bank_status.h"
+#include "bank/criterion.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 class FieldBinding;
 
@@ -25,6 +27,18 @@ enum class ValidateAction : qint16 {
     Delete = 7,
     Find = 8,
     Refresh = 10,
+};
+
+// How a search treats the row it leaves and a search that finds nothing.
+enum class FindMode {
+    // A miss keeps the current row; a refused write-back refuses the search and keeps
+    // the row with its typed text, so the learner can try again.
+    Search,
+    // A look-up that follows another source (the hint of the question on screen): a miss
+    // leaves no row current and the bound controls empty, so nothing typed there can
+    // reach a row; a refused write-back is reported but the look-up still goes on, as
+    // the row left belongs to a question that is no longer shown.
+    LookUp,
 };
 
 // One cursor over one table of the question bank, with its own connection.
@@ -65,9 +79,10 @@ public:
     // On the first row, the first row stays current.
     BankStatus movePrevious();
     BankStatus moveLast();
-    // Makes the first row (in row order) matching "Field = 'value'" current. A
-    // criterion that does not parse matches nothing. Check noMatch() afterwards.
-    BankStatus findFirst(const QString& criterion);
+    // Leaves the current row as any move does (validate, write back), then makes the
+    // first row (in row order) matching "Field = 'value'" current. A criterion that
+    // does not parse matches nothing. Check noMatch() afterwards.
+    BankStatus findFirst(const QString& criterion, FindMode mode = FindMode::Search);
     bool noMatch() const { return m_noMatch; }
     // Starts a new, empty row that is saved by update() (or by leaving it with text in it).
     BankStatus addNew();
@@ -104,6 +119,7 @@ private:
     BankStatus runInTransaction(const std::function<BankStatus()>& work);
     BankStatus checkTable();
     void ensureIndex();
+    BankStatus findRow(const std::optional<Criterion>& criterion, qint64& result);
     BankStatus failure(const QString& what, const QSqlQuery& query) const;
     QSqlQuery& prepared(const QString& sql);
 

@@ -35,10 +35,17 @@ void FrmTheo::Text1_Change() {
         return; // a new blank record
 
     // The untrimmed number is looked up; a number the criterion cannot hold (an
-    // apostrophe in it) simply finds no hint. Only a refused save of typed hint
-    // text is worth telling the learner about.
-    reportBankStatus(
-        Data2->recordset().findFirst(QStringLiteral("GN = '") + Text1->text() + QLatin1Char('\'')));
+    // apostrophe in it) simply finds no hint. Without a hint row the hint source has
+    // no row, so the hint box is empty and writes into no other question's row. Only
+    // a refused save of typed hint text is worth telling the learner about; the
+    // look-up goes on regardless, so one refusal is told once.
+    RecordSource& hints = Data2->recordset();
+    reportBankStatus(hints.findFirst(QStringLiteral("GN = '") + Text1->text() + QLatin1Char('\''),
+                                     FindMode::LookUp));
+    // Nothing typed there could be kept, so the empty box takes no typing.
+    const bool hintRow = hints.hasCurrentRow();
+    Text10->setReadOnly(!hintRow);
+    Text10->setPlaceholderText(hintRow ? QString() : QStringLiteral("No hint for this question."));
 
     // Let queued events run; one of them may change the question again, so the
     // figure step below reads the number afresh.

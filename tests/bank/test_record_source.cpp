@@ -137,7 +137,8 @@ private slots:
     }
 
     void findsTheFirstOfEqualNumbersInRowOrder() {
-        QVERIFY(bank->exec({QStringLiteral("INSERT INTO Hints (GN, hints) VALUES ('g1a01', 'second')")}));
+        QVERIFY(bank->exec(
+            {QStringLiteral("INSERT INTO Hints (GN, hints) VALUES ('g1a01', 'second')")}));
         RecordSource hints(BankSchema::hintsTable, BankSchema::hintFields());
         FakeBox gn, text;
         hints.bind(QStringLiteral("GN"), &gn);
@@ -145,6 +146,29 @@ private slots:
         QVERIFY(hints.open(bank->filePath()));
         QVERIFY(hints.findFirst(QStringLiteral("GN = 'G1A01'")));
         QCOMPARE(text.shown, QStringLiteral("See section 97.301(d)."));
+    }
+
+    void lookUpThatMissesLeavesNoRowToWriteInto() {
+        RecordSource hints(BankSchema::hintsTable, BankSchema::hintFields());
+        FakeBox gn, text;
+        hints.bind(QStringLiteral("GN"), &gn);
+        hints.bind(QStringLiteral("hints"), &text);
+        QVERIFY(hints.open(bank->filePath()));
+        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G1A01'"), FindMode::LookUp));
+        text.type(QStringLiteral("Saved on leaving"));
+        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G1A02'"), FindMode::LookUp));
+        QVERIFY(hints.noMatch());
+        QVERIFY(!hints.hasCurrentRow());
+        QCOMPARE(text.shown, QString());
+        QCOMPARE(gn.shown, QString());
+        const QStringList saved = bank->column(QStringLiteral("Hints"), QStringLiteral("hints"));
+        QCOMPARE(saved.at(1), QStringLiteral("Saved on leaving"));
+        // Text put into the empty boxes belongs to no row and is dropped on the next look-up.
+        text.type(QStringLiteral("Belongs to no row"));
+        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G5A01'"), FindMode::LookUp));
+        QCOMPARE(text.shown, QStringLiteral("Ohm's law"));
+        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G1A02'"), FindMode::LookUp));
+        QCOMPARE(bank->column(QStringLiteral("Hints"), QStringLiteral("hints")), saved);
     }
 
     void changedBoxesAreWrittenBackWhenTheRowIsLeft() {
@@ -156,10 +180,17 @@ private slots:
             QVERIFY(c.source.moveNext());
             // A box that was only filled is not written back.
             QVERIFY(c.source.moveNext());
+            // A search that finds nothing still leaves the row, and the row stays.
+            c.box("Question").type(QStringLiteral("Typed before a search"));
+            QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'nothing'")));
+            QVERIFY(c.source.noMatch());
+            QCOMPARE(c.number(), QStringLiteral("G1A01"));
+            QVERIFY(!c.box("Question").isChanged());
         }
         const QStringList stems = bank->column(QStringLiteral("pool"), QStringLiteral("Question"));
         QCOMPARE(stems.at(0), QStringLiteral("Edited stem, with 'quotes'?"));
         QCOMPARE(stems.at(1), QStringLiteral("Stem of G0A02?"));
+        QCOMPARE(stems.at(2), QStringLiteral("Typed before a search"));
 
         // A restart shows the change.
         PoolCursor again;
@@ -202,7 +233,8 @@ private slots:
         QCOMPARE(c.number(), QStringLiteral("G9D12"));
         QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).last(),
                  QStringLiteral("G9D12"));
-        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).last(), QString());
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).last(),
+                 QString());
 
         // Typed into and then left: saved, as the learner's text must not be lost.
         QVERIFY(c.source.addNew());
@@ -219,7 +251,7 @@ private slots:
         QVERIFY(c.source.deleteCurrent());
         QVERIFY(!c.source.hasCurrentRow());
         QCOMPARE(c.number(), QStringLiteral("G1A01")); // still shown until the next move
-        QVERIFY(!c.source.deleteCurrent());             // nothing current to delete
+        QVERIFY(!c.source.deleteCurrent());            // nothing current to delete
         QVERIFY(c.source.moveNext());
         QCOMPARE(c.number(), QStringLiteral("G1A02"));
         QVERIFY(c.source.refresh());
@@ -245,7 +277,7 @@ private slots:
         QVERIFY(c.source.moveLast());
         QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G1A01'")));
         QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'nothing'")));
-        QCOMPARE(actions, (QVector<qint16>{3, 4, 8}));
+        QCOMPARE(actions, (QVector<qint16>{3, 4, 8, 8})); // a search leaves the row, found or not
         refuse = true;
         QVERIFY(c.source.moveNext());
         QCOMPARE(c.number(), QStringLiteral("G1A01"));
@@ -253,11 +285,14 @@ private slots:
 
     void refusedSaveKeepsRowAndTypedText_data() {
         QTest::addColumn<bool>("useLock");
-        QTest::newRow("trigger aborts") << false;
-        QTest::newRow("another program holds a lock") << true;
+        QTest::addColumn<bool>("bySearch"); // a search that finds nothing instead of a move
+        QTest::newRow("trigger aborts") << false << false;
+        QTest::newRow("another program holds a lock") << true << false;
+        QTest::newRow("search, another program holds a lock") << true << true;
     }
     void refusedSaveKeepsRowAndTypedText() {
         QFETCH(bool, useLock);
+        QFETCH(bool, bySearch);
         PoolCursor c;
         c.source.setBusyTimeout(50);
         QVERIFY(c.source.open(bank->filePath()));
@@ -272,19 +307,25 @@ private slots:
             if (useLock)
                 QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
             else
-                QVERIFY(q.exec(QStringLiteral(
-                    "CREATE TRIGGER refuse BEFORE UPDATE ON pool "
-                    "BEGIN SELECT RAISE(ABORT, 'saving is refused'); END")));
+                QVERIFY(
+                    q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON pool "
+                                          "BEGIN SELECT RAISE(ABORT, 'saving is refused'); END")));
 
             c.box("Question").type(QStringLiteral("Typed text"));
-            const BankStatus refused = c.source.moveNext();
+            const BankStatus refused = bySearch
+                                           ? c.source.findFirst(QStringLiteral("GNumber = 'none'"))
+                                           : c.source.moveNext();
             QVERIFY(!refused);
-            QVERIFY(!refused.reason().isEmpty());
+            if (useLock)
+                QVERIFY2(
+                    refused.reason().contains(QStringLiteral("another program is using the file")),
+                    qPrintable(refused.reason()));
             QCOMPARE(c.number(), QStringLiteral("G0A01"));
             QCOMPARE(c.box("Question").shown, QStringLiteral("Typed text"));
             QVERIFY(c.box("Question").isChanged());
 
-            QVERIFY(q.exec(useLock ? QStringLiteral("ROLLBACK") : QStringLiteral("DROP TRIGGER refuse")));
+            QVERIFY(q.exec(useLock ? QStringLiteral("ROLLBACK")
+                                   : QStringLiteral("DROP TRIGGER refuse")));
             db.close();
         }
         QSqlDatabase::removeDatabase(other);
@@ -329,9 +370,8 @@ private slots:
         QTest::addColumn<QStringList>("setup");  // SQL run on an empty database first
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << QByteArray() << QStringList() << "does not exist";
-        QTest::newRow("not a database")
-            << QByteArray("Standard Jet DB\0\0\0 not really", 30) << QStringList()
-            << "cannot be read as a database";
+        QTest::newRow("not a database") << QByteArray("Standard Jet DB\0\0\0 not really", 30)
+                                        << QStringList() << "cannot be read as a database";
         QTest::newRow("empty file") << QByteArray("") << QStringList() << "no table \"pool\"";
         QTest::newRow("no pool table")
             << QByteArray("sql") << QStringList{QStringLiteral("CREATE TABLE Hints (GN, hints)")}
@@ -381,7 +421,8 @@ private slots:
         PoolCursor c;
         QVERIFY(c.source.open(bank->filePath()));
         c.source.close();
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(bank->filePath());
         QVERIFY(db.open());
         QSqlQuery q(db);

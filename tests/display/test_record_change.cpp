@@ -11,10 +11,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -36,6 +40,13 @@ QVector<TestQuestion> questions(const QStringList& numbers) {
     return rows;
 }
 
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+               ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+               : QByteArray();
+}
+
 bool shown(const QWidget* widget) {
     return !widget->isHidden();
 }
@@ -49,10 +60,11 @@ private slots:
     void topicAndHintOfNumber_data();
     void topicAndHintOfNumber();
     void blankRecordSkipsHintAndFigure();
-    void questionWithoutHintKeepsPreviousHint();
+    void questionWithoutHintShowsAndSavesNoOtherHint();
     void hintStates_data();
     void hintStates();
     void typedHintIsSavedAndKept();
+    void refusedHintSaveIsToldOnce();
     void apostropheInNumberFindsNothingQuietly();
     void nestedQuestionChangeUsesLatestNumber();
 };
@@ -78,7 +90,7 @@ void TestRecordChange::topicAndHintOfNumber_data() {
     QTest::addColumn<QString>("hint");
 
     // The bank starts on G9D10 ("Antennas And Feed Lines", "first hint"): a number
-    // that changes no topic leaves that topic, one without a hint row that hint.
+    // that changes no topic leaves that topic; one without a hint row shows no hint.
     const QString unchanged = QStringLiteral("Antennas And Feed Lines");
     QTest::newRow("spaces kept in the criterion") << " G5A01 "
                                                   << "Electrical Principles"
@@ -89,22 +101,22 @@ void TestRecordChange::topicAndHintOfNumber_data() {
     QTest::newRow("lower case: no topic, hint found regardless of case")
         << "g5a01" << unchanged << "plain hint";
     QTest::newRow("one character: no topic, still searched") << "G" << unchanged << "one letter";
-    QTest::newRow("A0") << "A0A01" << unchanged << "first hint";
-    QTest::newRow("E0") << "E0A01" << unchanged << "first hint";
-    QTest::newRow("N0") << "N0A01" << unchanged << "first hint";
+    QTest::newRow("A0") << "A0A01" << unchanged << "";
+    QTest::newRow("E0") << "E0A01" << unchanged << "";
+    QTest::newRow("N0") << "N0A01" << unchanged << "";
     QTest::newRow("T0") << "T0A01"
                         << "RF Safety"
-                        << "first hint";
+                        << "";
     QTest::newRow("E1") << "E1A01"
                         << "Commission's Rules"
-                        << "first hint";
+                        << "";
     QTest::newRow("N9") << "N9A01"
                         << "Antennas And Feed Lines"
-                        << "first hint";
+                        << "";
     QTest::newRow("G3") << "G3B02"
                         << "Radio Wave Propagation"
-                        << "first hint";
-    QTest::newRow("digit first") << "5GA01" << unchanged << "first hint";
+                        << "";
+    QTest::newRow("digit first") << "5GA01" << unchanged << "";
 }
 
 void TestRecordChange::topicAndHintOfNumber() {
@@ -148,19 +160,31 @@ void TestRecordChange::blankRecordSkipsHintAndFigure() {
     QVERIFY(w.existingFrmPicture() && w.existingFrmPicture()->isVisible());
 }
 
-void TestRecordChange::questionWithoutHintKeepsPreviousHint() {
+void TestRecordChange::questionWithoutHintShowsAndSavesNoOtherHint() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(w.Data2->recordset().findFirst(QStringLiteral("GN = 'G1A01'")).ok());
     QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A01'")).ok());
     QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
+    QVERIFY(w.Text10->placeholderText().isEmpty());
+    const QByteArray before = fileHash(fx.bank.filePath());
     QVERIFY(w.Data1->recordset().moveNext().ok());
     QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
     QTest::mouseClick(w.Command8, Qt::LeftButton);
     QVERIFY(shown(w.Text10));
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
-    QCOMPARE(w.Text11->text(), QStringLiteral("G1A01"));
+    QCOMPARE(w.Text10->toPlainText(), QString());
+    QCOMPARE(w.Text11->text(), QString());
+    QCOMPARE(w.Text10->placeholderText(), QStringLiteral("No hint for this question."));
+
+    // Neither typing nor text put there by the program reaches any row.
+    QTest::keyClicks(w.Text10, QStringLiteral("typed"));
+    w.Text10->setPlainText(QStringLiteral("a note for G1A02"));
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
+    QVERIFY(!w.Text10->isReadOnly());
+    QVERIFY(w.Data1->recordset().moveFirst().ok());
+    QCOMPARE(fileHash(fx.bank.filePath()), before);
+    QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
 void TestRecordChange::hintStates_data() {
@@ -214,13 +238,8 @@ void TestRecordChange::typedHintIsSavedAndKept() {
     QTest::keyClicks(w->Text10, QStringLiteral("Typed by the learner"));
     QCOMPARE(w->Text10->toPlainText(), QStringLiteral("Typed by the learner"));
 
-    // G1A02 has no hint row: Data2 stays where it is and nothing is written yet.
+    // G1A02 has no hint row: the hint source still leaves the G1A01 row and saves it.
     QVERIFY(w->Data1->recordset().moveNext().ok());
-    QVERIFY(!fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints"))
-                 .contains(QStringLiteral("Typed by the learner")));
-    // G5A01 has one: Data2 leaves the G1A01 row and writes the text into it.
-    QVERIFY(w->Data1->recordset().findFirst(QStringLiteral("GNumber = 'G5A01'")).ok());
-    QCOMPARE(w->Text10->toPlainText(), QStringLiteral("Ohm's law"));
     QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
              (QStringList{QStringLiteral("Hint for G0A02"), QStringLiteral("Typed by the learner"),
                           QStringLiteral("Ohm's law")}));
@@ -232,6 +251,29 @@ void TestRecordChange::typedHintIsSavedAndKept() {
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
+void TestRecordChange::refusedHintSaveIsToldOnce() {
+    WindowFixture fx;
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A01'")).ok());
+    const QByteArray before = fileHash(fx.bank.filePath());
+    w.Text10->setPlainText(QStringLiteral("cannot be kept"));
+    // The hint source's own connection is made read-only, as a read-only file would be.
+    for (const QString& name : QSqlDatabase::connectionNames())
+        if (name.contains(QStringLiteral("Hints")))
+            QVERIFY(QSqlQuery(QSqlDatabase::database(name))
+                        .exec(QStringLiteral("PRAGMA query_only = 1")));
+    QVERIFY(w.Data1->recordset().moveNext().ok()); // G1A02, no hint row
+    QCOMPARE(fx.dialogs.messages.size(), 1);
+    QVERIFY2(fx.dialogs.messages.first().contains(QStringLiteral("the file is read-only")),
+             qPrintable(fx.dialogs.messages.first()));
+    QCOMPARE(w.Text10->toPlainText(), QString());
+    QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01 has a hint row
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
+    QCOMPARE(fx.dialogs.messages.size(), 1);
+    QCOMPARE(fileHash(fx.bank.filePath()), before);
+}
+
 void TestRecordChange::apostropheInNumberFindsNothingQuietly() {
     WindowFixture fx(questions({QStringLiteral("G1A01"), QStringLiteral("G1A'1")}),
                      {{QStringLiteral("G1A01"), QStringLiteral("first hint")},
@@ -241,7 +283,7 @@ void TestRecordChange::apostropheInNumberFindsNothingQuietly() {
     QVERIFY(w.Data1->recordset().moveNext().ok());
     QCOMPARE(w.Text1->text(), QStringLiteral("G1A'1"));
     QVERIFY(w.Data2->recordset().noMatch());
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("first hint"));
+    QCOMPARE(w.Text10->toPlainText(), QString());
     QCOMPARE(w.Combo1->currentText(), QStringLiteral("Commission's Rules"));
     QVERIFY(!shown(w.Command11));
     QVERIFY(fx.dialogs.messages.isEmpty());

@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <QtTest>
 
@@ -43,24 +45,24 @@ private slots:
             bool shown;
         };
         const Row rows[] = {
-            {"Label7", 240, 480, 3015, 255, true},    {"Combo1", 3480, 480, 3855, 315, true},
-            {"List1", 8760, 480, 375, 255, false},    {"Data2", 2520, 480, 1140, 300, false},
-            {"Label5", 240, 1200, 1455, 255, true},   {"Text1", 360, 1560, 615, 285, false},
-            {"Command6", 360, 1920, 1095, 255, true}, {"Text3", 2520, 1200, 5175, 975, false},
-            {"Command11", 1560, 1440, 855, 615, false}, {"Command7", 240, 1440, 135, 255, false},
-            {"Label6", 240, 3000, 855, 1095, true},   {"Label1", 1080, 2640, 375, 375, true},
-            {"Label2", 1080, 3240, 375, 375, true},   {"Label3", 1080, 3840, 375, 375, true},
-            {"Label4", 1080, 4320, 375, 375, true},   {"Text4", 480, 2520, 495, 375, false},
-            {"Frame1", 240, 3960, 855, 855, true},    {"Option1", 120, 240, 615, 255, true},
-            {"Option2", 120, 480, 615, 255, true},    {"Data1", 2880, 5040, 2895, 375, true},
-            {"Combo2", 6000, 5040, 1095, 315, true},  {"Text10", 120, 5040, 2535, 375, false},
-            {"Command8", 7200, 0, 735, 255, true},    {"Text11", 6240, 240, 1335, 285, false},
-            {"Text12", 240, 5040, 975, 285, false},   {"Command1", 120, 0, 1095, 255, false},
-            {"Command2", 1320, 0, 975, 255, false},   {"Command5", 2400, 0, 975, 255, false},
-            {"Command9", 6360, 0, 735, 255, false},   {"Command3", 0, 4560, 1455, 375, false},
+            {"Label7", 240, 480, 3015, 255, true},       {"Combo1", 3480, 480, 3855, 315, true},
+            {"List1", 8760, 480, 375, 255, false},       {"Data2", 2520, 480, 1140, 300, false},
+            {"Label5", 240, 1200, 1455, 255, true},      {"Text1", 360, 1560, 615, 285, false},
+            {"Command6", 360, 1920, 1095, 255, true},    {"Text3", 2520, 1200, 5175, 975, false},
+            {"Command11", 1560, 1440, 855, 615, false},  {"Command7", 240, 1440, 135, 255, false},
+            {"Label6", 240, 3000, 855, 1095, true},      {"Label1", 1080, 2640, 375, 375, true},
+            {"Label2", 1080, 3240, 375, 375, true},      {"Label3", 1080, 3840, 375, 375, true},
+            {"Label4", 1080, 4320, 375, 375, true},      {"Text4", 480, 2520, 495, 375, false},
+            {"Frame1", 240, 3960, 855, 855, true},       {"Option1", 120, 240, 615, 255, true},
+            {"Option2", 120, 480, 615, 255, true},       {"Data1", 2880, 5040, 2895, 375, true},
+            {"Combo2", 6000, 5040, 1095, 315, true},     {"Text10", 120, 5040, 2535, 375, false},
+            {"Command8", 7200, 0, 735, 255, true},       {"Text11", 6240, 240, 1335, 285, false},
+            {"Text12", 240, 5040, 975, 285, false},      {"Command1", 120, 0, 1095, 255, false},
+            {"Command2", 1320, 0, 975, 255, false},      {"Command5", 2400, 0, 975, 255, false},
+            {"Command9", 6360, 0, 735, 255, false},      {"Command3", 0, 4560, 1455, 375, false},
             {"Command10", 1200, 4800, 1575, 255, false}, {"Command4", 1680, 5040, 375, 375, false},
-            {"Text9", 2400, 5040, 255, 375, false},   {"Text2", 8640, 840, 495, 285, false},
-            {"Shape3", 120, 360, 7815, 615, true},    {"Shape2", 120, 1080, 7815, 1215, true},
+            {"Text9", 2400, 5040, 255, 375, false},      {"Text2", 8640, 840, 495, 285, false},
+            {"Shape3", 120, 360, 7815, 615, true},       {"Shape2", 120, 1080, 7815, 1215, true},
             {"Shape1", 120, 2400, 7815, 2535, true},
         };
         for (const Row& r : rows)
@@ -176,7 +178,8 @@ private slots:
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         fx.window->show();
-        const QStringList numbers = fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
+        const QStringList numbers =
+            fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
         QStringList seen{w.Label12->text()};
         for (int i = 0; i < numbers.size() + 2; ++i) {
             QTest::mouseClick(w.Data1->nextButton(), Qt::LeftButton);
@@ -235,13 +238,28 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << QByteArray() << "does not exist";
         QTest::newRow("not a database") << QByteArray(4096, 'x') << "cannot be read as a database";
+        QTest::newRow("locked by another program") << QByteArray("locked")
+                                                   << "another program is using the file; try "
+                                                      "again when that program is closed";
     }
     void bankThatWillNotOpenIsNamedAndLeftAsItWas() {
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
         WindowFixture fx;
-        QFile::remove(fx.bank.filePath());
-        if (!content.isNull()) {
+        // "locked": the sample bank, held by another program's exclusive transaction.
+        const bool locked = content == "locked";
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        if (locked) {
+            QFile file(fx.bank.filePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            content = file.readAll();
+            other.setDatabaseName(fx.bank.filePath());
+            QVERIFY(other.open());
+            QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        } else
+            QFile::remove(fx.bank.filePath());
+        if (!content.isNull() && !locked) {
             QFile file(fx.bank.filePath());
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(content);
@@ -256,6 +274,9 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), content);
         }
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
     }
 
     void closingEndsWithAllWindowsAndSavesNothing_data() {
@@ -286,7 +307,8 @@ private slots:
         WindowFixture fx;
         QVERIFY(fx.bank.exec({QStringLiteral("DROP TABLE Hints")}));
         QVERIFY(!fx.open());
-        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")), qPrintable(fx.lastError));
+        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")),
+                 qPrintable(fx.lastError));
     }
 };
 

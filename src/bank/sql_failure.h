@@ -1,0 +1,24 @@
+#ifndef VARNEL_BANK_SQL_FAILURE_H
+#define VARNEL_BANK_SQL_FAILURE_H
+
+#include "bank/bank_status.h"
+
+#include <QString>
+
+class QSqlError;
+
+// Turns what SQLite says when it refuses an operation on the bank file into words
+// that tell the learner what happened and what to do about it.
+namespace SqlFailure {
+
+// True when another connection holds the file (SQLITE_BUSY or SQLITE_LOCKED).
+bool isBusy(const QSqlError& error);
+// The cause as the learner can act on it, or an empty text for causes without words
+// of our own: another program using the file, a read-only file, a full disk.
+QString cause(const QSqlError& error);
+// "what because <cause>" when the cause is known, else "what (<SQLite's text>)".
+BankStatus status(const QString& what, const QSqlError& error);
+
+} // namespace SqlFailure
+
+#endif
