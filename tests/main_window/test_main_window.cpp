@@ -8,6 +8,7 @@
 #include "main_window/twips.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QCryptographicHash>
@@ -27,6 +28,27 @@ QRect twipsRect(const QWidget* w) {
     return QRect(twips::left(w), twips::top(w), twips::width(w), twips::height(w));
 }
 
+// The shown objects of a window's accessibility tree by name, as a screen reader finds them.
+QMultiHash<QString, QAccessibleInterface*> accessibleByName(QWidget* window) {
+    QMultiHash<QString, QAccessibleInterface*> found;
+    QList<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window)};
+    while (!pending.isEmpty()) {
+        QAccessibleInterface* node = pending.takeLast();
+        if (node->state().invisible)
+            continue;
+        found.insert(node->text(QAccessible::Name), node);
+        for (int i = 0; i < node->childCount(); ++i)
+            pending << node->child(i);
+    }
+    return found;
+}
+
+QList<QObject*> nameChanges;
+void spyOnNameChanges(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged)
+        nameChanges << event->object();
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -43,24 +65,24 @@ private slots:
             bool shown;
         };
         const Row rows[] = {
-            {"Label7", 240, 480, 3015, 255, true},    {"Combo1", 3480, 480, 3855, 315, true},
-            {"List1", 8760, 480, 375, 255, false},    {"Data2", 2520, 480, 1140, 300, false},
-            {"Label5", 240, 1200, 1455, 255, true},   {"Text1", 360, 1560, 615, 285, false},
-            {"Command6", 360, 1920, 1095, 255, true}, {"Text3", 2520, 1200, 5175, 975, false},
-            {"Command11", 1560, 1440, 855, 615, false}, {"Command7", 240, 1440, 135, 255, false},
-            {"Label6", 240, 3000, 855, 1095, true},   {"Label1", 1080, 2640, 375, 375, true},
-            {"Label2", 1080, 3240, 375, 375, true},   {"Label3", 1080, 3840, 375, 375, true},
-            {"Label4", 1080, 4320, 375, 375, true},   {"Text4", 480, 2520, 495, 375, false},
-            {"Frame1", 240, 3960, 855, 855, true},    {"Option1", 120, 240, 615, 255, true},
-            {"Option2", 120, 480, 615, 255, true},    {"Data1", 2880, 5040, 2895, 375, true},
-            {"Combo2", 6000, 5040, 1095, 315, true},  {"Text10", 120, 5040, 2535, 375, false},
-            {"Command8", 7200, 0, 735, 255, true},    {"Text11", 6240, 240, 1335, 285, false},
-            {"Text12", 240, 5040, 975, 285, false},   {"Command1", 120, 0, 1095, 255, false},
-            {"Command2", 1320, 0, 975, 255, false},   {"Command5", 2400, 0, 975, 255, false},
-            {"Command9", 6360, 0, 735, 255, false},   {"Command3", 0, 4560, 1455, 375, false},
+            {"Label7", 240, 480, 3015, 255, true},       {"Combo1", 3480, 480, 3855, 315, true},
+            {"List1", 8760, 480, 375, 255, false},       {"Data2", 2520, 480, 1140, 300, false},
+            {"Label5", 240, 1200, 1455, 255, true},      {"Text1", 360, 1560, 615, 285, false},
+            {"Command6", 360, 1920, 1095, 255, true},    {"Text3", 2520, 1200, 5175, 975, false},
+            {"Command11", 1560, 1440, 855, 615, false},  {"Command7", 240, 1440, 135, 255, false},
+            {"Label6", 240, 3000, 855, 1095, true},      {"Label1", 1080, 2640, 375, 375, true},
+            {"Label2", 1080, 3240, 375, 375, true},      {"Label3", 1080, 3840, 375, 375, true},
+            {"Label4", 1080, 4320, 375, 375, true},      {"Text4", 480, 2520, 495, 375, false},
+            {"Frame1", 240, 3960, 855, 855, true},       {"Option1", 120, 240, 615, 255, true},
+            {"Option2", 120, 480, 615, 255, true},       {"Data1", 2880, 5040, 2895, 375, true},
+            {"Combo2", 6000, 5040, 1095, 315, true},     {"Text10", 120, 5040, 2535, 375, false},
+            {"Command8", 7200, 0, 735, 255, true},       {"Text11", 6240, 240, 1335, 285, false},
+            {"Text12", 240, 5040, 975, 285, false},      {"Command1", 120, 0, 1095, 255, false},
+            {"Command2", 1320, 0, 975, 255, false},      {"Command5", 2400, 0, 975, 255, false},
+            {"Command9", 6360, 0, 735, 255, false},      {"Command3", 0, 4560, 1455, 375, false},
             {"Command10", 1200, 4800, 1575, 255, false}, {"Command4", 1680, 5040, 375, 375, false},
-            {"Text9", 2400, 5040, 255, 375, false},   {"Text2", 8640, 840, 495, 285, false},
-            {"Shape3", 120, 360, 7815, 615, true},    {"Shape2", 120, 1080, 7815, 1215, true},
+            {"Text9", 2400, 5040, 255, 375, false},      {"Text2", 8640, 840, 495, 285, false},
+            {"Shape3", 120, 360, 7815, 615, true},       {"Shape2", 120, 1080, 7815, 1215, true},
             {"Shape1", 120, 2400, 7815, 2535, true},
         };
         for (const Row& r : rows)
@@ -107,10 +129,56 @@ private slots:
                              w.Data1->nextButton(), w.Data1->lastButton()})
             QVERIFY(!button->accessibleName().isEmpty());
         for (QWidget* learnerControl :
-             std::initializer_list<QWidget*>{w.Combo1, w.Command6, w.Command8, w.Combo2, w.Label8,
-                                             w.Label9, w.Label10, w.Label11, w.Label12, w.Label13})
+             std::initializer_list<QWidget*>{w.Combo1, w.Command6, w.Command8, w.Combo2, w.Text10})
             QVERIFY2(!learnerControl->accessibleName().isEmpty(),
                      qPrintable(learnerControl->objectName()));
+    }
+
+    // A screen reader finds the number, the stem and the choices by what they show, each
+    // choice a button with a press action that names its row; a new question is announced.
+    void screenReaderReadsTheQuestion() {
+        const auto previousHandler = QAccessible::installUpdateHandler(spyOnNameChanges);
+        QAccessible::setActive(true);
+        WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), 0.5);
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (const QString number : {QStringLiteral("G0A01"), QStringLiteral("G0A02")}) {
+            const auto tree = accessibleByName(&w);
+            QCOMPARE(tree.value(number)->text(QAccessible::Description),
+                     QStringLiteral("Question number"));
+            QCOMPARE(tree.value(QStringLiteral("Stem of %1?").arg(number))
+                         ->text(QAccessible::Description),
+                     QStringLiteral("Question"));
+            QStringList rows;
+            for (const char letter : {'A', 'B', 'C', 'D'}) {
+                QAccessibleInterface* choice =
+                    tree.value(QStringLiteral("%1 choice %2").arg(number).arg(QLatin1Char(letter)));
+                QVERIFY(choice);
+                QCOMPARE(choice->role(), QAccessible::Button);
+                QVERIFY(choice->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::pressAction()));
+                rows << choice->text(QAccessible::Description);
+            }
+            // Draw 0.5 puts the choices A, B, C, D in rows C, D, A, B.
+            QCOMPARE(rows, (QStringList{"Choice in row C", "Choice in row D", "Choice in row A",
+                                        "Choice in row B"}));
+            QCOMPARE(tree.value(QStringLiteral("Hint text"))->object(), w.Text10);
+            if (number == QStringLiteral("G0A01")) {
+                nameChanges.clear();
+                // G0A01's answer is A: pressing it answers and moves on, as a click does.
+                tree.value(QStringLiteral("G0A01 choice A"))
+                    ->actionInterface()
+                    ->doAction(QAccessibleActionInterface::pressAction());
+                QTRY_COMPARE(fx.dialogs.messages, QStringList{"    Correct"});
+                for (QObject* label :
+                     {w.Label8, w.Label9, w.Label10, w.Label11, w.Label12, w.Label13})
+                    QVERIFY2(nameChanges.contains(label), qPrintable(label->objectName()));
+            }
+        }
+        QAccessible::installUpdateHandler(previousHandler);
+        QAccessible::setActive(false);
     }
 
     void startUpFillsTheListsAndPicksQuizMode() {
@@ -176,7 +244,8 @@ private slots:
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         fx.window->show();
-        const QStringList numbers = fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
+        const QStringList numbers =
+            fx.bank.column(QStringLiteral("pool"), QStringLiteral("GNumber"));
         QStringList seen{w.Label12->text()};
         for (int i = 0; i < numbers.size() + 2; ++i) {
             QTest::mouseClick(w.Data1->nextButton(), Qt::LeftButton);
@@ -286,7 +355,8 @@ private slots:
         WindowFixture fx;
         QVERIFY(fx.bank.exec({QStringLiteral("DROP TABLE Hints")}));
         QVERIFY(!fx.open());
-        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")), qPrintable(fx.lastError));
+        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")),
+                 qPrintable(fx.lastError));
     }
 };
 
