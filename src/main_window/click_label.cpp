@@ -2,6 +2,7 @@
 
 #include "main_window/choice_accessibility.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,8 +53,15 @@ void ClickLabel::setPressable(bool pressable) {
 }
 
 void ClickLabel::setFieldText(const QString& text) {
+    const bool changed = text != this->text();
     setText(text);
     refit();
+    // The name is the text shown, so a screen reader hears the new question; Qt 6.4's
+    // label does not say so itself.
+    if (changed && accessibleName().isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int ClickLabel::textFlags() const {
