@@ -2,6 +2,7 @@
 
 #include "main_window/fonts.h"
 #include "main_window/program_identity.h"
+#include "main_window/smooth_pixmap.h"
 #include "main_window/twips.h"
 
 #include <QApplication>
@@ -35,7 +36,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent) {
     // The picture box is larger than the window; only its top-left part is ever seen.
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/about.bmp")));
+    Picture1->setPixmap(
+        smoothForRatio(QPixmap(QStringLiteral(":/about.bmp")), Picture1->devicePixelRatioF()));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setScaledContents(false);
     twips::place(Picture1, 0, 0, 6735, 5295);
@@ -72,6 +74,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent) {
     Command1->setDefault(false);
     twips::place(Command1, 3480, 2880, 615, 255);
     Command1->installEventFilter(this);
+    Command1->setFocus(); // the one control: Space or Enter closes the box at once
     connect(Command1, &QPushButton::clicked, this, &FrmAbout::Command1_Click);
 
     // Client area and first position; a box created anew comes back at the same place.

@@ -2,9 +2,11 @@
 
 #include "main_window/program_identity.h"
 #include "main_window/fonts.h"
+#include "main_window/smooth_pixmap.h"
 #include "main_window/twips.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -46,7 +48,9 @@ FrmPicture::FrmPicture(QWidget* parent) : QWidget(parent), m_image1Width(designI
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     twips::place(Command1, 4320, 5520, 735, 315);
-    Command1->setFocus(); // first in the tab order: the learner can press Enter or Space
+    // First in the tab order: the learner can press Enter or Space, as Esc anywhere.
+    Command1->setAutoDefault(true);
+    Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &FrmPicture::Command1_Click);
 
     // The client area starts near the top-left corner of the screen.
@@ -68,7 +72,7 @@ bool FrmPicture::loadPicture(const QString& path) {
         return false;
     }
     const QSize natural = picture.deviceIndependentSize().toSize();
-    Image1->setPixmap(picture);
+    Image1->setPixmap(smoothForRatio(picture, Image1->devicePixelRatioF()));
     Image1->resize(natural);
     m_image1Width = twips::fromPixels(natural.width());
     return true;
@@ -103,6 +107,13 @@ void FrmPicture::setOuterSize(int widthTwips, int heightTwips) {
     resize(twips::toPixels(widthTwips) - f.left() - f.right(),
            twips::toPixels(heightTwips) - f.top() - f.bottom());
     m_outerTwips = QSize(widthTwips, heightTwips);
+}
+
+void FrmPicture::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        Command1_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void FrmPicture::showEvent(QShowEvent* event) {

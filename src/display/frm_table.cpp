@@ -5,6 +5,7 @@
 #include "main_window/fonts.h"
 #include "main_window/twips.h"
 
+#include <QKeyEvent>
 #include <QTextEdit>
 
 FrmTable::FrmTable(const QString& rtfPath, QWidget* parent) : QWidget(parent) {
@@ -24,4 +25,11 @@ FrmTable::FrmTable(const QString& rtfPath, QWidget* parent) : QWidget(parent) {
     // A fixed border: the client area keeps its design size. Where the window first
     // appears is left to the window system.
     setFixedSize(twips::toPixels(8955), twips::toPixels(4845));
+}
+
+void FrmTable::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        hide();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -7,7 +7,7 @@ class QTextEdit;
 
 // The table window: the rich-text file NTO-1.rtf, loaded when the window is created.
 // The text can be read, selected and copied but not changed, since nothing would
-// keep a change.
+// keep a change. Esc puts it away, as OK does the figure window.
 class FrmTable : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +15,9 @@ public:
     explicit FrmTable(const QString& rtfPath, QWidget* parent = nullptr);
 
     QTextEdit* RichTextBox1;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "main_window/bound_controls.h"
 
+#include "main_window/click_label.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,7 +46,11 @@ void BoundTextBox::textEdited() {
 bool BoundLabel::fill(const QString& value) {
     if (m_label->text() == value)
         return false;
-    m_label->setText(value);
+    // A field label fits a long text to its box.
+    if (auto* fitting = qobject_cast<ClickLabel*>(m_label))
+        fitting->setFieldText(value);
+    else
+        m_label->setText(value);
     return true;
 }
 

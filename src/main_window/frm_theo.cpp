@@ -7,6 +7,7 @@
 #include "display/frm_table.h"
 #include "main_window/topic_choice_guard.h"
 #include "main_window/bound_controls.h"
+#include "main_window/choice_keys.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"
@@ -45,8 +46,10 @@ QLabel* fixedLabel(QWidget* parent, const char* name, const QString& caption) {
     return label;
 }
 
-// The labels that show a field: white, bordered, wrapping inside their box.
-ClickLabel* boundLabel(QWidget* parent, const char* name, const QString& accessibleName) {
+// The labels that show a field: white, bordered, wrapping inside their box. Their
+// white is fixed, and so is their text's black: a dark desktop palette changes neither.
+// A screen reader reads the text they show; the description says what it is.
+ClickLabel* boundLabel(QWidget* parent, const char* name, const QString& description) {
     auto* label = named(new ClickLabel(parent), name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -57,7 +60,7 @@ ClickLabel* boundLabel(QWidget* parent, const char* name, const QString& accessi
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
-    label->setAccessibleName(accessibleName);
+    label->setAccessibleDescription(description);
     return label;
 }
 
@@ -139,7 +142,7 @@ void FrmTheo::createControls() {
     Command6->setAccessibleName(QStringLiteral("Search"));
     // The tall Show Picture button wraps its caption onto two lines.
     Command11 = named(new WrapButton(QStringLiteral("Show Picture"), client), "Command11");
-    Command11->setAutoDefault(false);
+    Command11->setAutoDefault(true); // Enter presses it while it has the focus
     Command11->hide();
     Command11->setAccessibleName(QStringLiteral("Show Picture"));
     Command7 = button(client, "Command7", QString(), false);
@@ -178,7 +181,7 @@ void FrmTheo::createControls() {
     Combo2->setCursor(Qt::ArrowCursor);
     Combo2->setAccessibleName(QStringLiteral("Missed questions"));
     Text10 = textBox(client, "Text10", true);
-    Text10->setAccessibleName(QStringLiteral("Hint"));
+    Text10->setAccessibleName(QStringLiteral("Hint text"));
     Command8 = button(client, "Command8", QStringLiteral("Hint"), true);
     Command8->setAccessibleName(QStringLiteral("Hint"));
     Text11 = lineBox(client, "Text11");
@@ -199,17 +202,21 @@ void FrmTheo::createControls() {
     // The shown labels of the fields; they lie over their hidden boxes from the first question on.
     Label12 = boundLabel(client, "Label12", QStringLiteral("Question number"));
     Label13 = boundLabel(client, "Label13", QStringLiteral("Question"));
-    Label8 = boundLabel(client, "Label8", QStringLiteral("Choice A"));
-    Label9 = boundLabel(client, "Label9", QStringLiteral("Choice B"));
-    Label10 = boundLabel(client, "Label10", QStringLiteral("Choice C"));
-    Label11 = boundLabel(client, "Label11", QStringLiteral("Choice D"));
+    // The choices' descriptions name the row they stand in (see ChoiceKeys).
+    Label8 = boundLabel(client, "Label8", QString());
+    Label9 = boundLabel(client, "Label9", QString());
+    Label10 = boundLabel(client, "Label10", QString());
+    Label11 = boundLabel(client, "Label11", QString());
 
-    // Keyboard order of the shown controls; labels take no focus.
+    // Keyboard order of the shown controls; the choices follow the mode buttons in
+    // the order of their rows, and Show Picture comes after them.
     setTabOrder(Command6, Combo1);
     setTabOrder(Combo1, Combo2);
     setTabOrder(Combo2, Command8);
     setTabOrder(Command8, Option1);
     setTabOrder(Option1, Option2);
+    new ChoiceKeys(client, {Label8, Label9, Label10, Label11}, {Label1, Label2, Label3, Label4},
+                   Option2, Command11);
     Command6->setFocus();
 }
 

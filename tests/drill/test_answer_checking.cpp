@@ -3,7 +3,10 @@
 
 #include "display/frm_picture.h"
 #include "main_window/click_label.h"
+#include "main_window/twips.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
 
@@ -63,6 +66,7 @@ private slots:
     void colouringFollowsTheAnswerField_data();
     void colouringFollowsTheAnswerField();
     void placementHasNoInfluence();
+    void keyboardAnswersAsClicksDo();
 };
 
 void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
@@ -294,4 +298,57 @@ void TestAnswerChecking::placementHasNoInfluence() {
 }
 
 QTEST_MAIN(TestAnswerChecking)
+
+// A topic answered twice, with the rows shuffled: by clicks, and from the keyboard alone
+// (each wrong row by its key, the right one by Tab and Space). Same messages, same
+// missed list. Keys typed into the topic box or the hint box answer nothing.
+void TestAnswerChecking::keyboardAnswersAsClicksDo() {
+    QStringList results[2];
+    for (const bool keyboard : {false, true}) {
+        WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), 0.5);
+        QVERIFY2(fx.open(), qPrintable(fx.lastError));
+        FrmTheo& w = *fx.window;
+        QVERIFY(showWindow(fx));
+        QVERIFY(goTo(w, QStringLiteral("G1A01")));
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.Command6->setFocus(); // where the window opens with it
+        while (w.Text1->text().startsWith(QLatin1String("G1"))) {
+            const int right = w.Text4->text().toInt() - 1;
+            const int wrong[] = {(right + 1) % 4, (right + 3) % 4};
+            if (!keyboard) {
+                for (int choice : wrong)
+                    QVERIFY(clickLabel(choiceLabels(w)[choice]));
+                QVERIFY(clickLabel(choiceLabels(w)[right]));
+                continue;
+            }
+            // The rows stand 600 twips apart from 2520 on; keys name rows, not fields.
+            for (int i = 0; i < 2; ++i) {
+                const int row = (twips::top(choiceLabels(w)[wrong[i]]) - 2520) / 600;
+                QTest::keyClick(QApplication::focusWidget(),
+                                Qt::Key(i == 0 ? Qt::Key_A + row : Qt::Key_1 + row));
+            }
+            for (int tabs = 0; tabs < 12 && QApplication::focusWidget() != choiceLabels(w)[right];
+                 ++tabs)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), choiceLabels(w)[right]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        if (keyboard) {
+            const int before = fx.dialogs.messages.size();
+            w.Combo1->lineEdit()->setFocus();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("a1"));
+            QTest::mouseClick(w.Command8, Qt::LeftButton);
+            w.Text10->setFocus();
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("b2"));
+            QCOMPARE(fx.dialogs.messages.size(), before);
+        }
+        for (int i = 0; i < w.Combo2->count(); ++i)
+            results[keyboard] << w.Combo2->itemText(i);
+        results[keyboard] << fx.dialogs.messages << w.Text1->text();
+    }
+    QCOMPARE(results[1], results[0]);
+    QCOMPARE(results[0].size(), 4 + 6 + 1); // G1A01 and G1A02: two misses each
+}
+
 #include "test_answer_checking.moc"
