@@ -11,8 +11,8 @@ void FrmTheo::mnuHelpAbout_Click() {
 }
 
 FrmAbout* FrmTheo::frmAbout() {
-    return static_cast<FrmAbout*>(m_frmAbout.get());
+    return m_frmAbout.get();
 }
 FrmAbout* FrmTheo::existingFrmAbout() const {
-    return static_cast<FrmAbout*>(m_frmAbout.existing());
+    return m_frmAbout.existing();
 }

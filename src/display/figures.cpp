@@ -72,14 +72,14 @@ void FrmTheo::Command11_Click() {
 }
 
 FrmPicture* FrmTheo::frmPicture() {
-    return static_cast<FrmPicture*>(m_frmPicture.get());
+    return m_frmPicture.get();
 }
 FrmTable* FrmTheo::frmTable() {
-    return static_cast<FrmTable*>(m_frmTable.get());
+    return m_frmTable.get();
 }
 FrmPicture* FrmTheo::existingFrmPicture() const {
-    return static_cast<FrmPicture*>(m_frmPicture.existing());
+    return m_frmPicture.existing();
 }
 FrmTable* FrmTheo::existingFrmTable() const {
-    return static_cast<FrmTable*>(m_frmTable.existing());
+    return m_frmTable.existing();
 }

@@ -1,9 +1,9 @@
+#include "bank/text_rules.h"
+#include "drill/topic_catalogue.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "drill/topic_catalogue.h"
 #include "main_window/twips.h"
-#include "bank/text_rules.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -16,12 +16,7 @@
 void FrmTheo::Text1_Change() {
     // Each shown label lies exactly over its hidden box, so the rows that start-up
     // drew for the answer boxes are the rows the learner sees.
-    using Pair = std::pair<QWidget*, QWidget*>;
-    const Pair overlay[] = {
-        Pair{Label13, Text3}, Pair{Label12, Text1}, Pair{Label8, Text5},
-        Pair{Label9, Text6},  Pair{Label10, Text7}, Pair{Label11, Text8},
-    };
-    for (auto [label, box] : overlay) {
+    for (const auto& [label, box] : overlays()) {
         twips::setLeft(label, twips::left(box));
         twips::setTop(label, twips::top(box));
         twips::setHeight(label, twips::height(box));

@@ -1,10 +1,10 @@
+#include "bank/text_rules.h"
 #include "display/frm_picture.h"
 #include "drill/answer_value.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "bank/text_rules.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -81,8 +81,8 @@ void FrmTheo::Text4_Change() {
     // A question without an answer value keeps the colours of the one before.
     if (Text4->text().isEmpty())
         return;
-    QPlainTextEdit* const boxes[] = {Text5, Text6, Text7, Text8};
-    ClickLabel* const labels[] = {Label8, Label9, Label10, Label11};
+    const auto boxes = answerBoxes();
+    const auto labels = choiceLabels();
     const bool drill = Option2->isChecked();
     for (int i = 0; i < 4; ++i) {
         const bool right = drill && AnswerValue::matches(Text4->text(), i + 1);

@@ -1,8 +1,8 @@
 #include "exam/exam_bank.h"
 
 #include "bank/bank_schema.h"
-#include "main_window/random_draw.h"
 #include "bank/text_rules.h"
+#include "main_window/random_draw.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

@@ -1,9 +1,9 @@
 #include "exam/exam_draw.h"
 
 #include "bank/pool_text_parser.h"
+#include "bank/text_rules.h"
 #include "drill/answer_value.h"
 #include "main_window/random_draw.h"
-#include "bank/text_rules.h"
 
 #include <QMap>
 #include <algorithm>

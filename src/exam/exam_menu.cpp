@@ -1,10 +1,10 @@
 // FrmTheo's handlers of the practice exam: the File menu item and the exam window.
 #include "bank/bank_schema.h"
+#include "bank/text_rules.h"
 #include "exam/exam_bank.h"
 #include "exam/frm_exam.h"
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "bank/text_rules.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -39,7 +39,7 @@ void FrmTheo::mnuFileExam_Click() {
     exam->activateWindow();
 }
 
-QWidget* FrmTheo::createFrmExam() {
+FrmExam* FrmTheo::createFrmExam() {
     // "Study these" is the one thing the exam hands back: the missed numbers go to the
     // end of the missed list, as wrong answers in the study window do.
     auto studyThese = [this](const QStringList& numbers) {
@@ -52,8 +52,8 @@ QWidget* FrmTheo::createFrmExam() {
 }
 
 FrmExam* FrmTheo::frmExam() {
-    return static_cast<FrmExam*>(m_frmExam.get());
+    return m_frmExam.get();
 }
 FrmExam* FrmTheo::existingFrmExam() const {
-    return static_cast<FrmExam*>(m_frmExam.existing());
+    return m_frmExam.existing();
 }

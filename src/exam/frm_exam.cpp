@@ -1,12 +1,12 @@
 #include "exam/frm_exam.h"
 
-#include "main_window/program_identity.h"
 #include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "exam/exam_bank.h"
 #include "exam/exam_choice_button.h"
 #include "main_window/dialogs.h"
 #include "main_window/fonts.h"
+#include "main_window/program_identity.h"
 #include "main_window/twips.h"
 #include "main_window/wrap_button.h"
 
@@ -410,8 +410,8 @@ void FrmExam::closeEvent(QCloseEvent* event) {
 }
 
 FrmPicture* FrmExam::frmPicture() {
-    return static_cast<FrmPicture*>(m_frmPicture.get());
+    return m_frmPicture.get();
 }
 FrmPicture* FrmExam::existingFrmPicture() const {
-    return static_cast<FrmPicture*>(m_frmPicture.existing());
+    return m_frmPicture.existing();
 }

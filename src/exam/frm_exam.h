@@ -97,7 +97,7 @@ private:
     QWidget* m_questionPage;
     QWidget* m_resultPage;
     QButtonGroup* m_choices;
-    AuxWindow m_frmPicture;
+    AuxWindow<FrmPicture> m_frmPicture;
 
     QChar m_poolLetter;
     QVector<ExamQuestion> m_paper;

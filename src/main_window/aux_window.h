@@ -5,31 +5,34 @@
 #include <QWidget>
 #include <functional>
 
-// Holds one auxiliary window that exists at most once. Any use creates it, hidden,
-// when it does not exist; hiding keeps it with its state; closing it from its title
-// bar discards it, so the next use creates it afresh from its design settings.
-class AuxWindow {
+// Holds one auxiliary window of type Window that exists at most once. Any use creates
+// it, hidden, when it does not exist; hiding keeps it with its state; closing it from
+// its title bar discards it, so the next use creates it afresh from its design settings.
+// Window need only be declared where the holder is declared; the functions that make
+// or hand out the window are compiled where Window is defined.
+template <typename Window> class AuxWindow {
 public:
-    explicit AuxWindow(std::function<QWidget*()> create) : m_create(std::move(create)) {}
+    explicit AuxWindow(std::function<Window*()> create) : m_create(std::move(create)) {}
     ~AuxWindow() { delete m_window.data(); }
     AuxWindow(const AuxWindow&) = delete;
     AuxWindow& operator=(const AuxWindow&) = delete;
 
     // The window, created hidden if it does not exist.
-    QWidget* get() {
+    Window* get() {
         if (!m_window) {
-            m_window = m_create();
-            m_window->setAttribute(Qt::WA_DeleteOnClose);
+            Window* window = m_create();
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            m_window = window;
         }
-        return m_window;
+        return existing();
     }
     // The window if it exists, else null; never creates it.
-    QWidget* existing() const { return m_window; }
+    Window* existing() const { return static_cast<Window*>(m_window.data()); }
     // Discards the window at once (program end).
     void discard() { delete m_window.data(); }
 
 private:
-    std::function<QWidget*()> m_create;
+    std::function<Window*()> m_create;
     QPointer<QWidget> m_window;
 };
 

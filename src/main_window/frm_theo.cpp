@@ -1,11 +1,9 @@
 #include "main_window/frm_theo.h"
 
 #include "about/frm_about.h"
-#include "main_window/program_identity.h"
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
-#include "main_window/topic_choice_guard.h"
 #include "main_window/bound_controls.h"
 #include "main_window/choice_keys.h"
 #include "main_window/click_label.h"
@@ -13,6 +11,8 @@
 #include "main_window/dialogs.h"
 #include "main_window/fonts.h"
 #include "main_window/outline_shape.h"
+#include "main_window/program_identity.h"
+#include "main_window/topic_choice_guard.h"
 #include "main_window/twips.h"
 #include "main_window/wrap_button.h"
 
@@ -104,6 +104,15 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
 }
 
 FrmTheo::~FrmTheo() = default;
+
+std::array<FrmTheo::Overlay, 6> FrmTheo::overlays() const {
+    return {{{Label13, Text3},
+             {Label12, Text1},
+             {Label8, Text5},
+             {Label9, Text6},
+             {Label10, Text7},
+             {Label11, Text8}}};
+}
 
 QString FrmTheo::workingFile(const QString& bareName) const {
     return QDir(m_workingDir).filePath(bareName);
@@ -215,8 +224,7 @@ void FrmTheo::createControls() {
     setTabOrder(Combo2, Command8);
     setTabOrder(Command8, Option1);
     setTabOrder(Option1, Option2);
-    new ChoiceKeys(client, {Label8, Label9, Label10, Label11}, {Label1, Label2, Label3, Label4},
-                   Option2, Command11);
+    new ChoiceKeys(client, choiceLabels(), {Label1, Label2, Label3, Label4}, Option2, Command11);
     Command6->setFocus();
 }
 
@@ -290,10 +298,8 @@ void FrmTheo::placeControls() {
 
     // Until the first question lays them over their boxes, the field labels stand
     // where those boxes are designed to be.
-    using Pair = std::pair<QWidget*, QWidget*>;
-    for (auto [label, box] : {Pair{Label13, Text3}, Pair{Label12, Text1}, Pair{Label8, Text5},
-                              Pair{Label9, Text6}, Pair{Label10, Text7}, Pair{Label11, Text8}})
-        label->setGeometry(box->geometry());
+    for (const Overlay& overlay : overlays())
+        overlay.label->setGeometry(overlay.box->geometry());
 
     // The client area keeps its designed size; the frame can grow around it.
     centralWidget()->setMinimumSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
@@ -318,14 +324,11 @@ void FrmTheo::bindControls() {
     bindBox(pool, "Question", Text3);
     bindLabel("Question", Label13);
     bindBox(pool, "answer", Text4, [this] { Text4_Change(); });
-    bindBox(pool, "A", Text5);
-    bindLabel("A", Label8);
-    bindBox(pool, "B", Text6);
-    bindLabel("B", Label9);
-    bindBox(pool, "C", Text7);
-    bindLabel("C", Label10);
-    bindBox(pool, "D", Text8);
-    bindLabel("D", Label11);
+    const char* const choiceFields[] = {"A", "B", "C", "D"};
+    for (std::size_t i = 0; i < answerBoxes().size(); ++i) {
+        bindBox(pool, choiceFields[i], answerBoxes()[i]);
+        bindLabel(choiceFields[i], choiceLabels()[i]);
+    }
     pool.setValidateHandler([this](qint16& action, qint16& save) { Data1_Validate(action, save); });
 
     RecordSource& hints = Data2->recordset();

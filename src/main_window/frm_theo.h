@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -82,6 +83,15 @@ public:
     QGroupBox* Frame1;
     QRadioButton* Option1;
     QRadioButton* Option2;
+    // The answer boxes and the choice labels shown over them, in field order A to D.
+    std::array<QPlainTextEdit*, 4> answerBoxes() const { return {Text5, Text6, Text7, Text8}; }
+    std::array<ClickLabel*, 4> choiceLabels() const { return {Label8, Label9, Label10, Label11}; }
+    // Each shown field label with the hidden box it lies over.
+    struct Overlay {
+        QWidget* label;
+        QWidget* box;
+    };
+    std::array<Overlay, 6> overlays() const;
     // --- Bottom row and top edge
     DataControl* Data1;
     QComboBox* Combo2;
@@ -188,17 +198,17 @@ private:
     // failure to the learner, the pool import stops silently on it.
     BankStatus startNewRecord();
     BankStatus saveNewRecord();
-    QWidget* createFrmExam();
+    FrmExam* createFrmExam();
 
     QString m_workingDir;
     Dialogs& m_dialogs;
     RandomDraw& m_draw;
     SharedModule m_shared;
     std::vector<std::unique_ptr<FieldBinding>> m_labelBindings;
-    AuxWindow m_frmPicture;
-    AuxWindow m_frmTable;
-    AuxWindow m_frmAbout;
-    AuxWindow m_frmExam;
+    AuxWindow<FrmPicture> m_frmPicture;
+    AuxWindow<FrmTable> m_frmTable;
+    AuxWindow<FrmAbout> m_frmAbout;
+    AuxWindow<FrmExam> m_frmExam;
 };
 
 #endif

@@ -1,8 +1,8 @@
 #include "drill/answer_placement.h"
+#include "drill/topic_catalogue.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
 #include "main_window/random_draw.h"
-#include "drill/topic_catalogue.h"
 #include "main_window/twips.h"
 
 #include "bank/bank_schema.h"
@@ -29,10 +29,8 @@ void FrmTheo::Form_Load() {
     const std::array<int, 4> tops =
         AnswerPlacement::boxTops(AnswerPlacement::placementNumber(m_draw.rnd()));
     // The answer boxes keep their binding; only their rows move.
-    twips::setTop(Text5, tops[0]);
-    twips::setTop(Text6, tops[1]);
-    twips::setTop(Text7, tops[2]);
-    twips::setTop(Text8, tops[3]);
+    for (std::size_t i = 0; i < tops.size(); ++i)
+        twips::setTop(answerBoxes()[i], tops[i]);
 }
 
 BankStatus FrmTheo::openQuestionBank() {
