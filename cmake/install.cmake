@@ -4,6 +4,7 @@
 #   libexec/varnel-theory/varnel-theory  the program, which the launcher starts
 #   share/varnel-theory/                 the default working folder's contents
 #   share/applications, metainfo, icons/hicolor, man/man1
+#   share/doc/varnel-theory/LICENSE      the MIT licence, which every copy carries
 include(GNUInstallDirs)
 set(VARNEL_APP_ID org.varnel.VarnelTheory)
 
@@ -25,9 +26,11 @@ foreach(size 16 32)
 endforeach()
 install(FILES resources/man/varnel-theory.1 resources/man/varnel-bank.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varnel-theory)
 
 set(CPACK_PACKAGE_NAME varnel-theory)
 set(CPACK_PACKAGE_VENDOR "Varnel Theory developers")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "Varnel Theory developers <varnel-theory@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "study program for the US amateur-radio General class theory exam")
