@@ -1,6 +1,7 @@
 #include "bank/bank_info.h"
 
-#include <QAtomicInteger>
+#include "bank/bank_connection.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -67,50 +68,43 @@ BankStatus BankInfo::read(const QString& path, BankInfo* info, bool* found) {
     *found = false;
     if (!QFileInfo(path).isFile())
         return BankStatus::failure(QStringLiteral("%1: no such file").arg(path));
-    static QAtomicInteger<int> counter;
-    const QString name = QStringLiteral("varnel-bank-info-%1").arg(counter.fetchAndAddRelaxed(1));
+    BankConnection connection(QStringLiteral("bank-info"), path,
+                              QStringLiteral("QSQLITE_OPEN_READONLY"));
+    QSqlDatabase& db = connection.db();
     BankStatus status = BankStatus::success();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QSqlQuery q(db);
-        if (!db.open()) {
+    QSqlQuery q(db);
+    if (!db.open()) {
+        status = BankStatus::failure(
+            QStringLiteral("%1: cannot open: %2").arg(path, db.lastError().text()));
+    } else if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        status = BankStatus::failure(
+            QStringLiteral("%1: not a question bank: %2").arg(path, q.lastError().text()));
+    } else {
+        QStringList tables;
+        while (q.next())
+            tables << q.value(0).toString();
+        if (!tables.contains(QStringLiteral("pool"), Qt::CaseInsensitive)) {
             status = BankStatus::failure(
-                QStringLiteral("%1: cannot open: %2").arg(path, db.lastError().text()));
-        } else if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-            status = BankStatus::failure(
-                QStringLiteral("%1: not a question bank: %2").arg(path, q.lastError().text()));
-        } else {
-            QStringList tables;
-            while (q.next())
-                tables << q.value(0).toString();
-            if (!tables.contains(QStringLiteral("pool"), Qt::CaseInsensitive)) {
-                status = BankStatus::failure(
-                    QStringLiteral("%1: not a question bank (no table pool)").arg(path));
-            } else if (tables.contains(table) &&
-                       q.exec(QStringLiteral("SELECT key, value FROM %1").arg(table))) {
-                *found = true;
-                while (q.next()) {
-                    const QString key = q.value(0).toString();
-                    const QString value = q.value(1).toString();
-                    if (key == poolKey)
-                        info->pool = value;
-                    else if (key == sourcesKey)
-                        info->sources = value;
-                    else if (key == fromKey)
-                        info->validFrom = QDate::fromString(value, Qt::ISODate);
-                    else if (key == untilKey)
-                        info->validUntil = QDate::fromString(value, Qt::ISODate);
-                    else if (key == builtKey)
-                        info->builtWith = value;
-                }
+                QStringLiteral("%1: not a question bank (no table pool)").arg(path));
+        } else if (tables.contains(table) &&
+                   q.exec(QStringLiteral("SELECT key, value FROM %1").arg(table))) {
+            *found = true;
+            while (q.next()) {
+                const QString key = q.value(0).toString();
+                const QString value = q.value(1).toString();
+                if (key == poolKey)
+                    info->pool = value;
+                else if (key == sourcesKey)
+                    info->sources = value;
+                else if (key == fromKey)
+                    info->validFrom = QDate::fromString(value, Qt::ISODate);
+                else if (key == untilKey)
+                    info->validUntil = QDate::fromString(value, Qt::ISODate);
+                else if (key == builtKey)
+                    info->builtWith = value;
             }
         }
-        q = QSqlQuery();
-        db.close();
     }
-    QSqlDatabase::removeDatabase(name);
     return status;
 }
 

@@ -12,12 +12,21 @@ QStringList hintFields() {
     return {QStringLiteral("GN"), QStringLiteral("hints")};
 }
 
+QStringList fieldsOf(const QString& table) {
+    if (table.compare(poolTable, Qt::CaseInsensitive) == 0)
+        return poolFields();
+    if (table.compare(hintsTable, Qt::CaseInsensitive) == 0)
+        return hintFields();
+    return {};
+}
+
 Index lookupIndex(const QString& table) {
     // Criteria compare without regard to letter case, so the indexes do too;
-    // otherwise every look-up would scan the whole table.
+    // otherwise every look-up would scan the whole table. Both tables are looked
+    // up by their first field, the question number.
     const QString field = table.compare(hintsTable, Qt::CaseInsensitive) == 0
-                              ? QStringLiteral("GN")
-                              : QStringLiteral("GNumber");
+                              ? hintFields().constFirst()
+                              : poolFields().constFirst();
     const QString name = QStringLiteral("%1_%2_nocase").arg(table, field);
     return {name, QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3 COLLATE NOCASE)")
                       .arg(name, table, field)};
@@ -28,12 +37,20 @@ QStringList indexStatements() {
 }
 
 QStringList createStatements() {
-    QStringList statements{
-        QStringLiteral("CREATE TABLE pool (GNumber TEXT, Question TEXT, answer TEXT, "
-                       "A TEXT, B TEXT, C TEXT, D TEXT)"),
-        QStringLiteral("CREATE TABLE Hints (GN TEXT, hints TEXT)")};
-    statements += indexStatements();
+    QStringList statements;
+    for (const QString& table : {poolTable, hintsTable})
+        statements << QStringLiteral("CREATE TABLE %1 (%2 TEXT)")
+                          .arg(table, fieldsOf(table).join(QStringLiteral(" TEXT, ")));
     return statements;
+}
+
+QString insertStatement(const QString& table) {
+    const QStringList fields = fieldsOf(table);
+    QStringList marks;
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(table, fields.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
 }
 
 } // namespace BankSchema

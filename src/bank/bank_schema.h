@@ -19,8 +19,14 @@ QStringList poolFields();
 // Fields of table Hints: the question number and the hint text.
 QStringList hintFields();
 
-// Statements that create both tables (all fields text) and their indexes in an empty file.
+// The fields of either table, by its name; empty for any other table.
+QStringList fieldsOf(const QString& table);
+
+// Statements that create both tables (all fields text) in an empty file.
 QStringList createStatements();
+// The statement that inserts one row into a table: a placeholder per field, in the
+// order of fieldsOf(table).
+QString insertStatement(const QString& table);
 // Statements that add the look-up indexes when they are missing; harmless when present.
 QStringList indexStatements();
 // The look-up index of one table: its name and the statement that creates it.

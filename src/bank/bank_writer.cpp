@@ -1,14 +1,10 @@
 #include "bank/bank_writer.h"
 
-#include "bank/bank_schema.h"
+#include "bank/bank_file.h"
 #include "bank/rule_hint.h"
 
-#include <QAtomicInteger>
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
@@ -16,100 +12,26 @@
 
 namespace {
 
-QString connectionName() {
-    static QAtomicInteger<int> counter;
-    return QStringLiteral("varnel-bank-writer-%1").arg(counter.fetchAndAddRelaxed(1));
+// The hints the questions' rule references give, one row per question that has one.
+QVector<QStringList> derivedHints(const QVector<PoolQuestion>& questions) {
+    QVector<QStringList> hints;
+    for (const PoolQuestion& question : questions)
+        if (const QString hint = RuleHint::forReference(question.reference); !hint.isEmpty())
+            hints.append({question.number, hint});
+    return hints;
 }
 
-QString placeholders(int count) {
-    QStringList marks;
-    for (int i = 0; i < count; ++i)
-        marks << QStringLiteral("?");
-    return marks.join(QStringLiteral(", "));
-}
-
-// Fills the empty database file at path; fails when any statement fails.
-BankStatus fill(const QString& path, const QVector<PoolQuestion>& questions, const BankInfo* info,
-                BankWriter::Counts* counts) {
-    const QString name = connectionName();
-    BankStatus status = BankStatus::success();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open()) {
-            status = BankStatus::failure(QStringLiteral("cannot open the new bank: ") +
-                                         db.lastError().text());
-        } else {
-            auto cannotWrite = [](const QString& why) {
-                return BankStatus::failure(QStringLiteral("cannot write the new bank: ") + why);
-            };
-            status = [&] {
-                QSqlQuery q(db);
-                auto failed = [&](const QSqlQuery& query) {
-                    return cannotWrite(query.lastError().text());
-                };
-                if (!db.transaction())
-                    return cannotWrite(db.lastError().text());
-                for (const QString& sql : BankSchema::createStatements())
-                    if (!q.exec(sql))
-                        return failed(q);
-
-                const QStringList poolFields = BankSchema::poolFields();
-                if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(BankSchema::poolTable,
-                                        poolFields.join(QStringLiteral(", ")),
-                                        placeholders(int(poolFields.size())))))
-                    return failed(q);
-                for (const PoolQuestion& question : questions) {
-                    q.addBindValue(question.number);
-                    q.addBindValue(question.stem);
-                    q.addBindValue(question.answer);
-                    for (const QString& choice : question.choices)
-                        q.addBindValue(choice);
-                    if (!q.exec())
-                        return failed(q);
-                    ++counts->questions;
-                }
-
-                const QStringList hintFields = BankSchema::hintFields();
-                QSqlQuery h(db);
-                if (!h.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                   .arg(BankSchema::hintsTable,
-                                        hintFields.join(QStringLiteral(", ")),
-                                        placeholders(int(hintFields.size())))))
-                    return failed(h);
-                for (const PoolQuestion& question : questions) {
-                    const QString hint = RuleHint::forReference(question.reference);
-                    if (hint.isEmpty())
-                        continue;
-                    h.addBindValue(question.number);
-                    h.addBindValue(hint);
-                    if (!h.exec())
-                        return failed(h);
-                    ++counts->hints;
-                }
-                if (info) {
-                    if (BankStatus recorded = info->write(db); !recorded)
-                        return cannotWrite(recorded.reason());
-                }
-                if (!db.commit())
-                    return cannotWrite(db.lastError().text());
-                return BankStatus::success();
-            }();
-            if (!status)
-                db.rollback();
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return status;
+QStringList poolRow(const PoolQuestion& question) {
+    QStringList row{question.number, question.stem, question.answer};
+    for (const QString& choice : question.choices)
+        row << choice;
+    return row;
 }
 
 } // namespace
 
 BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> questions, bool replace,
                              Counts* counts, const BankInfo* info) {
-    Counts written;
     const QFileInfo target(path);
     if (target.exists() && target.isDir())
         return BankStatus::failure(
@@ -133,7 +55,10 @@ BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> question
                                        .arg(path, temp.errorString()));
     temp.close();
     const QString tempPath = temp.fileName();
-    if (BankStatus filled = fill(tempPath, questions, info, &written); !filled)
+    const QVector<QStringList> hints = derivedHints(questions);
+    const BankFile::Rows rows{BankFile::rowsFrom(questions, poolRow), BankFile::rowsFrom(hints),
+                              info};
+    if (BankStatus filled = BankFile::create(tempPath, rows); !filled)
         return filled;
 
     const QFileDevice::Permissions permissions =
@@ -158,6 +83,6 @@ BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> question
     }
     temp.setAutoRemove(false);
     if (counts)
-        *counts = written;
+        *counts = {int(questions.size()), int(hints.size())};
     return BankStatus::success();
 }

@@ -1,5 +1,6 @@
 #include "bank/record_source.h"
 
+#include "bank/bank_connection.h"
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/field_binding.h"
@@ -9,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUrl>
-#include <atomic>
 
 namespace {
 
@@ -18,15 +18,10 @@ QString quoted(const QString& name) {
            QLatin1Char('"');
 }
 
-QString nextConnectionName(const QString& table) {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("varnel-%1-%2").arg(table).arg(++counter);
-}
-
 } // namespace
 
 RecordSource::RecordSource(const QString& table, const QStringList& fields)
-    : m_table(table), m_fields(fields), m_connectionName(nextConnectionName(table)) {}
+    : m_table(table), m_fields(fields) {}
 
 RecordSource::~RecordSource() {
     close();
@@ -42,14 +37,16 @@ BankStatus RecordSource::open(const QString& filePath) {
     if (!info.isReadable())
         return BankStatus::failure(QStringLiteral("the file cannot be read"));
 
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    if (!m_db.isValid())
-        return BankStatus::failure(QStringLiteral("the SQLite driver of Qt is not installed"));
     // mode=rw: a missing file is an error, never a new empty bank.
-    m_db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString() +
-                         QStringLiteral("?mode=rw"));
-    m_db.setConnectOptions(
+    m_connection = std::make_unique<BankConnection>(
+        m_table,
+        QUrl::fromLocalFile(info.absoluteFilePath()).toString() + QStringLiteral("?mode=rw"),
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+    m_db = m_connection->db();
+    if (!m_db.isValid()) {
+        close();
+        return BankStatus::failure(QStringLiteral("the SQLite driver of Qt is not installed"));
+    }
     if (!m_db.open()) {
         const QString reason = m_db.lastError().text();
         close();
@@ -66,11 +63,9 @@ BankStatus RecordSource::open(const QString& filePath) {
 void RecordSource::close() {
     qDeleteAll(m_queries);
     m_queries.clear();
-    if (m_db.isValid()) {
-        m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-    }
+    // This handle goes before the connection, which is removed with its last handle.
+    m_db = QSqlDatabase();
+    m_connection.reset();
     m_rowId = m_bookmark = 0;
     m_newPending = m_currentDeleted = false;
 }
@@ -137,8 +132,13 @@ BankStatus RecordSource::neighbour(const QString& sql, qint64 from, qint64& resu
     QSqlQuery& query = prepared(sql.arg(quoted(m_table)));
     if (sql.contains(QLatin1Char('?')))
         query.bindValue(0, from);
+    return firstRowId(query, QStringLiteral("the table could not be read"), result);
+}
+
+BankStatus RecordSource::firstRowId(QSqlQuery& query, const QString& what, qint64& result) {
+    result = 0;
     if (!query.exec())
-        return failure(QStringLiteral("the table could not be read"), query);
+        return failure(what, query);
     if (query.next())
         result = query.value(0).toLongLong();
     query.finish();
@@ -234,12 +234,7 @@ BankStatus RecordSource::findRow(const std::optional<Criterion>& criterion, qint
                                                "ORDER BY rowid LIMIT 1")
                                     .arg(quoted(m_table), quoted(criterion->field)));
     query.bindValue(0, criterion->value);
-    if (!query.exec())
-        return failure(QStringLiteral("the search could not be run"), query);
-    if (query.next())
-        result = query.value(0).toLongLong();
-    query.finish();
-    return BankStatus::success();
+    return firstRowId(query, QStringLiteral("the search could not be run"), result);
 }
 
 BankStatus RecordSource::addNew() {
@@ -260,13 +255,8 @@ BankStatus RecordSource::update() {
         return BankStatus::failure(QStringLiteral("the question bank is not open"));
     if (!m_newPending && !hasCurrentRow())
         return BankStatus::failure(QStringLiteral("there is no current record to save"));
-    if (m_validate) {
-        qint16 action = static_cast<qint16>(ValidateAction::Update);
-        qint16 save = anyBindingChanged() ? -1 : 0;
-        m_validate(action, save);
-        if (action == 0)
-            return BankStatus::success();
-    }
+    if (!validateAllows(ValidateAction::Update, anyBindingChanged()))
+        return BankStatus::success();
     if (BankStatus s = m_newPending ? insertPending() : writeBack(); !s)
         return s;
     return show(m_rowId);
@@ -277,13 +267,9 @@ BankStatus RecordSource::deleteCurrent() {
         return BankStatus::failure(QStringLiteral("the new record has not been saved yet"));
     if (!hasCurrentRow())
         return BankStatus::failure(QStringLiteral("there is no current record to delete"));
-    if (m_validate) {
-        qint16 action = static_cast<qint16>(ValidateAction::Delete);
-        qint16 save = 0;
-        m_validate(action, save);
-        if (action == 0)
-            return BankStatus::success();
-    }
+    // Nothing typed is saved by a deletion, so none is offered.
+    if (!validateAllows(ValidateAction::Delete, false))
+        return BankStatus::success();
     return runInTransaction([this] {
         QSqlQuery& query =
             prepared(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(m_table)));
@@ -310,16 +296,20 @@ BankStatus RecordSource::leaveRow(ValidateAction action, bool& cancelled) {
     cancelled = false;
     if (!hasCurrentRow() && !m_newPending)
         return BankStatus::success();
-    if (m_validate) {
-        qint16 code = static_cast<qint16>(action);
-        qint16 save = anyBindingChanged() ? -1 : 0;
-        m_validate(code, save);
-        if (code == 0) {
-            cancelled = true;
-            return BankStatus::success();
-        }
+    if (!validateAllows(action, anyBindingChanged())) {
+        cancelled = true;
+        return BankStatus::success();
     }
     return writeBack();
+}
+
+bool RecordSource::validateAllows(ValidateAction action, bool offerSave) {
+    if (!m_validate)
+        return true;
+    qint16 code = static_cast<qint16>(action);
+    qint16 save = offerSave ? -1 : 0;
+    m_validate(code, save);
+    return code != 0;
 }
 
 BankStatus RecordSource::writeBack() {

@@ -11,8 +11,10 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BankConnection;
 class FieldBinding;
 
 // What a record source is about to do when it asks whether the current row may be left.
@@ -106,6 +108,9 @@ private:
 
     BankStatus moveBy(const QString& targetSql, ValidateAction action);
     BankStatus leaveRow(ValidateAction action, bool& cancelled);
+    // Asks the validate handler whether action may go ahead; offerSave tells it that
+    // typed text would be saved. True without a handler.
+    bool validateAllows(ValidateAction action, bool offerSave);
     BankStatus writeBack();
     BankStatus insertPending();
     BankStatus updateChangedFields();
@@ -120,12 +125,14 @@ private:
     BankStatus checkTable();
     void ensureIndex();
     BankStatus findRow(const std::optional<Criterion>& criterion, qint64& result);
+    // Runs a prepared query whose first column is a rowid; result is 0 when no row comes.
+    BankStatus firstRowId(QSqlQuery& query, const QString& what, qint64& result);
     BankStatus failure(const QString& what, const QSqlQuery& query) const;
     QSqlQuery& prepared(const QString& sql);
 
     QString m_table;
     QStringList m_fields;
-    QString m_connectionName;
+    std::unique_ptr<BankConnection> m_connection; // named after the table
     QSqlDatabase m_db;
     int m_busyTimeoutMs = 3000;
     QVector<Bound> m_bindings;

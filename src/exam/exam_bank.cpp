@@ -1,5 +1,6 @@
 #include "exam/exam_bank.h"
 
+#include "bank/bank_connection.h"
 #include "bank/bank_schema.h"
 #include "bank/text_rules.h"
 #include "main_window/random_draw.h"
@@ -9,14 +10,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
-#include <atomic>
 
 namespace {
-
-QString nextConnectionName() {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("varnel-exam-%1").arg(++counter);
-}
 
 BankStatus failure(const QString& what, const QSqlError& error) {
     const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
@@ -29,21 +24,17 @@ BankStatus failure(const QString& what, const QSqlError& error) {
 // draw returns.
 class ReadOnlyBank {
 public:
-    explicit ReadOnlyBank(const QString& filePath) : m_name(nextConnectionName()) {
-        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        // mode=ro and the read-only open flag: the file is never created or written.
-        m_db.setDatabaseName(
-            QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString() +
-            QStringLiteral("?mode=ro"));
-        m_db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
-    }
+    // mode=ro and the read-only open flag: the file is never created or written.
+    explicit ReadOnlyBank(const QString& filePath)
+        : m_connection(
+              QStringLiteral("exam"),
+              QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString() +
+                  QStringLiteral("?mode=ro"),
+              QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000")),
+          m_db(m_connection.db()) {}
     ~ReadOnlyBank() {
         if (m_db.isOpen())
             m_db.rollback(); // a read transaction: nothing to keep
-        m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_name);
     }
     ReadOnlyBank(const ReadOnlyBank&) = delete;
     ReadOnlyBank& operator=(const ReadOnlyBank&) = delete;
@@ -73,9 +64,9 @@ public:
     BankStatus question(qint64 rowId, ExamQuestion& question) {
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT GNumber, Question, answer, A, B, C, D FROM \"%1\" "
-                                     "WHERE rowid = ?")
-                          .arg(BankSchema::poolTable));
+        query.prepare(
+            QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?")
+                .arg(BankSchema::poolFields().join(QStringLiteral(", ")), BankSchema::poolTable));
         query.addBindValue(rowId);
         if (!query.exec())
             return failure(QStringLiteral("a question cannot be read"), query.lastError());
@@ -105,8 +96,8 @@ public:
     }
 
 private:
-    QString m_name;
-    QSqlDatabase m_db;
+    BankConnection m_connection;
+    QSqlDatabase& m_db;
 };
 
 } // namespace

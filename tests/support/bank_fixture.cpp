@@ -1,30 +1,25 @@
 #include "bank_fixture.h"
 
+#include "bank/bank_connection.h"
+#include "bank/bank_file.h"
 #include "bank/bank_schema.h"
 
 #include <QDir>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QUuid>
 #include <QtDebug>
 
 namespace {
 
 // Runs fn with a private connection to the file, closing it afterwards.
 template <typename Fn> auto withConnection(const QString& path, Fn fn) {
-    const QString name = QStringLiteral("testbank-") + QUuid::createUuid().toString();
     decltype(fn(std::declval<QSqlDatabase&>())) result{};
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (db.open())
-            result = fn(db);
-        else
-            qWarning() << "test bank:" << db.lastError().text();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    BankConnection connection(QStringLiteral("testbank"), path);
+    if (connection.db().open())
+        result = fn(connection.db());
+    else
+        qWarning() << "test bank:" << connection.db().lastError().text();
     return result;
 }
 
@@ -47,30 +42,18 @@ QString TestBank::filePath() const {
 
 bool TestBank::write(const QVector<TestQuestion>& questions, const QVector<TestHint>& hints) {
     QFile::remove(filePath());
-    return withConnection(filePath(), [&](QSqlDatabase& db) {
-        db.transaction();
-        for (const QString& sql : BankSchema::createStatements())
-            if (!run(db, sql))
-                return false;
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO pool (GNumber, Question, answer, A, B, C, D) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?)"));
-        for (const TestQuestion& t : questions) {
-            for (const QString& v : {t.number, t.stem, t.answer, t.a, t.b, t.c, t.d})
-                q.addBindValue(v);
-            if (!q.exec())
-                return false;
-        }
-        QSqlQuery h(db);
-        h.prepare(QStringLiteral("INSERT INTO Hints (GN, hints) VALUES (?, ?)"));
-        for (const TestHint& t : hints) {
-            h.addBindValue(t.number);
-            h.addBindValue(t.text);
-            if (!h.exec())
-                return false;
-        }
-        return db.commit();
-    });
+    const BankFile::Rows rows{
+        BankFile::rowsFrom(questions,
+                           [](const TestQuestion& t) {
+                               return QStringList{t.number, t.stem, t.answer, t.a, t.b, t.c, t.d};
+                           }),
+        BankFile::rowsFrom(hints, [](const TestHint& t) {
+            return QStringList{t.number, t.text};
+        })};
+    const BankStatus written = BankFile::create(filePath(), rows);
+    if (!written)
+        qWarning() << "test bank:" << written.reason();
+    return written.ok();
 }
 
 bool TestBank::exec(const QStringList& statements) {
@@ -94,7 +77,7 @@ QStringList TestBank::column(const QString& table, const QString& field) const {
 }
 
 QStringList TestBank::numbers() const {
-    return column(QStringLiteral("pool"), QStringLiteral("GNumber"));
+    return column(BankSchema::poolTable, BankSchema::poolFields().constFirst());
 }
 
 bool TestBank::refuseNewQuestions() {
