@@ -2,6 +2,7 @@
 // WIDTHxHEIGHT, is the size of the program's window, which the benchmark measures first; a
 // second argument "text" puts one line of text in it, so that the font system (fontconfig,
 // FreeType), which a window without text never starts, is part of the yardstick too.
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>

@@ -1,6 +1,7 @@
 // Record source costs at two bank sizes: opening and showing the first row, the
 // moves, and the two look-ups of every question change. The cursor holds a rowid,
 // never the table, so the large bank should cost about what the small one does.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/field_binding.h"
 #include "bank/record_source.h"

@@ -5,6 +5,7 @@
 // bank within 1.5 times the small.
 //
 // Usage: bench_question_change [changes per size]   (offscreen unless QT_QPA_PLATFORM is set)
+// SPDX-License-Identifier: MIT
 
 #include "bank/bank_schema.h"
 #include "main_window/data_control.h"

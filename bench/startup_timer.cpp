@@ -2,6 +2,7 @@
 // 1,000,000 questions, alternately, from process start until the window is mapped on the X
 // display in DISPLAY. Run it through scripts/bench-startup, which brings a display and a
 // window manager if none is given.
+// SPDX-License-Identifier: MIT
 #include "synthetic_bank.h"
 
 #include <QCoreApplication>

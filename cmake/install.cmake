@@ -5,6 +5,7 @@
 #   share/varnel-theory/                 the default working folder's contents
 #   share/applications, metainfo, icons/hicolor, man/man1
 #   share/doc/varnel-theory/LICENSE      the MIT licence, which every copy carries
+# SPDX-License-Identifier: MIT
 include(GNUInstallDirs)
 set(VARNEL_APP_ID org.varnel.VarnelTheory)
 

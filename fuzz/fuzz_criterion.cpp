@@ -1,4 +1,5 @@
 // libFuzzer target: the search-criterion parser of the record sources.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
 

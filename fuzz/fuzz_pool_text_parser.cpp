@@ -1,4 +1,5 @@
 // libFuzzer target: the pool-text parser in one of its two layouts (chosen at build time).
+// SPDX-License-Identifier: MIT
 #include "bank/pool_text_parser.h"
 
 #include <QByteArray>

@@ -1,3 +1,5 @@
+// libFuzzer target: the rich-text reader, laying each document out at the table window's width.
+// SPDX-License-Identifier: MIT
 #include "display/rtf_reader.h"
 
 #include <QByteArray>

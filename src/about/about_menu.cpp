@@ -1,3 +1,5 @@
+// FrmTheo's handlers for the About box: the Help menu item and the one box it opens.
+// SPDX-License-Identifier: MIT
 #include "about/frm_about.h"
 #include "main_window/frm_theo.h"
 

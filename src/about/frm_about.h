@@ -1,3 +1,5 @@
+// The About box: a plain top-level widget with the picture, the program's name and maker, and OK.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_ABOUT_FRM_ABOUT_H
 #define VARNEL_ABOUT_FRM_ABOUT_H
 

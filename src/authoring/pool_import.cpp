@@ -1,3 +1,5 @@
+// FrmTheo's handlers for the pool text import: Next G9, Accept and Transfer.
+// SPDX-License-Identifier: MIT
 #include "authoring/pool_text_ops.h"
 #include "main_window/frm_theo.h"
 

@@ -1,3 +1,5 @@
+// Connections to bank files: unique names, and a connection that is removed when it goes away.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_connection.h"
 
 #include <atomic>

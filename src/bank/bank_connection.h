@@ -1,3 +1,5 @@
+// Connections to bank files: the one way to name one, and a connection that cleans up after itself.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_CONNECTION_H
 #define VARNEL_BANK_BANK_CONNECTION_H
 

@@ -1,3 +1,5 @@
+// Creates a question bank file from rows as given: tables, rows, indexes, the builder's record.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_file.h"
 
 #include "bank/bank_connection.h"

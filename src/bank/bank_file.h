@@ -1,3 +1,5 @@
+// The one bank-file writer: lays out a bank's tables and fills them with rows as they are given.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_FILE_H
 #define VARNEL_BANK_BANK_FILE_H
 

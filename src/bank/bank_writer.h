@@ -1,3 +1,5 @@
+// The bank writer: a question bank file written from pool text, appearing whole or not at all.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_WRITER_H
 #define VARNEL_BANK_BANK_WRITER_H
 

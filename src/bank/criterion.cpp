@@ -1,3 +1,5 @@
+// Parsing a search criterion Field = 'value' against a table's fields.
+// SPDX-License-Identifier: MIT
 #include "bank/criterion.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,5 @@
+// FieldBinding: a control bound to one field of a record source, filled on every change of row and
+// written back when changed. SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_FIELD_BINDING_H
 #define VARNEL_BANK_FIELD_BINDING_H
 

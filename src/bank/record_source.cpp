@@ -1,3 +1,5 @@
+// The record source: one cursor over one table of the question bank, with its own connection.
+// SPDX-License-Identifier: MIT
 #include "bank/record_source.h"
 
 #include "bank/bank_connection.h"

@@ -1,3 +1,5 @@
+// The hint a question gets from the rule reference on its number line.
+// SPDX-License-Identifier: MIT
 #include "bank/rule_hint.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,5 @@
+// SQLite's refusals in words: the primary result code, a busy file, and the cause and status a
+// learner reads. SPDX-License-Identifier: MIT
 #include "bank/sql_failure.h"
 
 #include <QSqlError>

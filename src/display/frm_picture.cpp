@@ -1,7 +1,9 @@
+// The figure window: loading a question's bitmap and keeping its sizes in twips, and OK.
+// SPDX-License-Identifier: MIT
 #include "display/frm_picture.h"
 
-#include "main_window/program_identity.h"
 #include "main_window/fonts.h"
+#include "main_window/program_identity.h"
 #include "main_window/smooth_pixmap.h"
 #include "main_window/twips.h"
 

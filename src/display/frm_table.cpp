@@ -1,8 +1,10 @@
+// The table window: NTO-1.rtf read into a read-only text view when the window is created.
+// SPDX-License-Identifier: MIT
 #include "display/frm_table.h"
 
-#include "main_window/program_identity.h"
 #include "display/rtf_reader.h"
 #include "main_window/fonts.h"
+#include "main_window/program_identity.h"
 #include "main_window/twips.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,5 @@
+// The table window: the rich-text file NTO-1.rtf, which can be read, selected and copied but not
+// changed. SPDX-License-Identifier: MIT
 #ifndef VARNEL_DISPLAY_FRM_TABLE_H
 #define VARNEL_DISPLAY_FRM_TABLE_H
 

@@ -1,4 +1,5 @@
 // Which row a key answers, and which choice stands in each row.
+// SPDX-License-Identifier: MIT
 #include "drill/answer_keys.h"
 
 #include <Qt>

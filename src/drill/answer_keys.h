@@ -1,4 +1,5 @@
 // The keys that answer a question and the rows they name.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DRILL_ANSWER_KEYS_H
 #define VARNEL_DRILL_ANSWER_KEYS_H
 

@@ -1,3 +1,5 @@
+// The answer placement: the placement number of a draw and the tops of the four choice rows it
+// gives. SPDX-License-Identifier: MIT
 #include "drill/answer_placement.h"
 
 #include <algorithm>

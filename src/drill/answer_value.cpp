@@ -1,3 +1,5 @@
+// Reading a question's answer field as a number and matching it against a choice.
+// SPDX-License-Identifier: MIT
 #include "drill/answer_value.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The answer value: the answer field of a question (1 = A ... 4 = D) read as a number.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DRILL_ANSWER_VALUE_H
 #define VARNEL_DRILL_ANSWER_VALUE_H
 

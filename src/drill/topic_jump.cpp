@@ -1,7 +1,9 @@
+// FrmTheo's handlers for topic and number jumps: a choice from the topic list and going to a
+// question by its number. SPDX-License-Identifier: MIT
+#include "drill/topic_catalogue.h"
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "drill/topic_catalogue.h"
 
 #include <QComboBox>
 #include <QLineEdit>

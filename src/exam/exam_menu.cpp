@@ -1,4 +1,5 @@
 // FrmTheo's handlers of the practice exam: the File menu item and the exam window.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/text_rules.h"
 #include "exam/exam_bank.h"

@@ -1,3 +1,5 @@
+// One question of a practice exam, copied from the bank when the exam was drawn.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_EXAM_EXAM_QUESTION_H
 #define VARNEL_EXAM_EXAM_QUESTION_H
 

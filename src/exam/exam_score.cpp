@@ -1,3 +1,5 @@
+// Scoring a practice exam: the pass mark, the tally per topic, the verdict and the missed numbers.
+// SPDX-License-Identifier: MIT
 #include "exam/exam_score.h"
 
 #include "drill/topic_catalogue.h"

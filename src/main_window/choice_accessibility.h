@@ -1,4 +1,5 @@
 // What screen readers are told about the labels that show the question.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_CHOICE_ACCESSIBILITY_H
 #define VARNEL_MAIN_WINDOW_CHOICE_ACCESSIBILITY_H
 

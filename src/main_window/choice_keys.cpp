@@ -1,4 +1,5 @@
 // Answering by row from the keyboard; the choice labels' tab chain and row names.
+// SPDX-License-Identifier: MIT
 #include "main_window/choice_keys.h"
 
 #include "drill/answer_keys.h"

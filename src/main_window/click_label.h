@@ -1,3 +1,5 @@
+// ClickLabel: a label that reports a click and may draw a single-line border of its own colour.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_CLICK_LABEL_H
 #define VARNEL_MAIN_WINDOW_CLICK_LABEL_H
 

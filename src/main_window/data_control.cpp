@@ -1,3 +1,5 @@
+// The browse bar: its first, previous, next and last buttons and its caption over one record
+// source. SPDX-License-Identifier: MIT
 #include "main_window/data_control.h"
 
 #include <QLabel>

@@ -1,3 +1,5 @@
+// The windows' design fonts at a point size, with substitutes where the design face is missing.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_FONTS_H
 #define VARNEL_MAIN_WINDOW_FONTS_H
 

@@ -1,3 +1,5 @@
+// The main window FrmTheo: its controls, their layout in twips, the menus, the bindings to the
+// record sources and the wiring of every handler. SPDX-License-Identifier: MIT
 #include "main_window/frm_theo.h"
 
 #include "about/frm_about.h"

@@ -1,3 +1,5 @@
+// OutlineShape: painting the plain rectangle outline.
+// SPDX-License-Identifier: MIT
 #include "main_window/outline_shape.h"
 
 #include <QPainter>

@@ -1,3 +1,5 @@
+// OutlineShape: a plain rectangle outline that groups controls, with no fill and no input.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_OUTLINE_SHAPE_H
 #define VARNEL_MAIN_WINDOW_OUTLINE_SHAPE_H
 

@@ -1,3 +1,5 @@
+// The program's icon, from the resources in both sizes.
+// SPDX-License-Identifier: MIT
 #include "main_window/program_identity.h"
 
 #include <QSize>

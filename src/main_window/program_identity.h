@@ -1,3 +1,5 @@
+// The program's identity: its title, version and icon, as every window shows them.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_PROGRAM_IDENTITY_H
 #define VARNEL_MAIN_WINDOW_PROGRAM_IDENTITY_H
 

@@ -1,3 +1,5 @@
+// The clock-seeded random draw of start-up.
+// SPDX-License-Identifier: MIT
 #include "main_window/random_draw.h"
 
 #include <chrono>

@@ -1,3 +1,5 @@
+// The program's shared variables, one set per main window, and its 16-bit true and false flags.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_SHARED_MODULE_H
 #define VARNEL_MAIN_WINDOW_SHARED_MODULE_H
 

@@ -1,4 +1,5 @@
 // Scales pictures for high-density screens.
+// SPDX-License-Identifier: MIT
 #include "main_window/smooth_pixmap.h"
 
 #include <cmath>

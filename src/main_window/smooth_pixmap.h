@@ -1,4 +1,5 @@
 // Pictures drawn at their design size on screens of any pixel density.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_SMOOTH_PIXMAP_H
 #define VARNEL_MAIN_WINDOW_SMOOTH_PIXMAP_H
 

@@ -1,4 +1,5 @@
 // Measures texts against boxes for the field labels.
+// SPDX-License-Identifier: MIT
 #include "main_window/text_fit.h"
 
 #include <QFontMetrics>

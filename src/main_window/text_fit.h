@@ -1,4 +1,5 @@
 // The rule by which a field label fits a long text into the box it is given.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_TEXT_FIT_H
 #define VARNEL_MAIN_WINDOW_TEXT_FIT_H
 

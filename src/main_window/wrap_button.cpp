@@ -1,3 +1,5 @@
+// WrapButton: painting a caption that wraps at word boundaries.
+// SPDX-License-Identifier: MIT
 #include "main_window/wrap_button.h"
 
 #include <QStyleOptionButton>
@@ -11,7 +13,7 @@ void WrapButton::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
 }

@@ -1,3 +1,5 @@
+// The program icon drawn pixel by pixel at 32 and 16 pixels in the sixteen standard colours.
+// SPDX-License-Identifier: MIT
 #include "icon_art.h"
 
 #include "ico_writer.h"

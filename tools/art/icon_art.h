@@ -1,3 +1,5 @@
+// The program icon: a lattice tower with a red lamp sending out radio waves, in the sixteen
+// standard colours. SPDX-License-Identifier: MIT
 #ifndef VARNEL_ART_ICON_ART_H
 #define VARNEL_ART_ICON_ART_H
 

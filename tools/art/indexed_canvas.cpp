@@ -1,3 +1,5 @@
+// The indexed canvas: pixels, filled rectangles and lines of palette indices.
+// SPDX-License-Identifier: MIT
 #include "indexed_canvas.h"
 
 #include <cstdlib>

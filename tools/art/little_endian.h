@@ -1,3 +1,5 @@
+// Appending 16- and 32-bit values in the little-endian order of BMP and ICO headers.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_TOOLS_ART_LITTLE_ENDIAN_H
 #define VARNEL_TOOLS_ART_LITTLE_ENDIAN_H
 

@@ -5,6 +5,7 @@
 //   varnel-32.png    the same two images, which the program loads through QIcon
 //   varnel-16.png
 // Every run writes the same bytes, so rerunning after a change shows only real changes.
+// SPDX-License-Identifier: MIT
 
 #include "about_scene.h"
 #include "bmp_writer.h"

@@ -1,3 +1,5 @@
+// Converting a pool's published figure into the bitmap the figure window loads.
+// SPDX-License-Identifier: MIT
 #include "figure_bitmap.h"
 
 #include <QImage>

@@ -1,5 +1,6 @@
 // varnel-bank: builds question banks from pool text, judges a bank's pool, and turns a
 // pool's figures into the bitmaps the program shows.
+// SPDX-License-Identifier: MIT
 #include "bank_command.h"
 
 #include <QCoreApplication>
