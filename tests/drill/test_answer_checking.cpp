@@ -1,19 +1,19 @@
-#include "drill_support.h"
+#include "learner_actions.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
 #include "window_fixture.h"
 
 #include "display/frm_picture.h"
 #include "main_window/click_label.h"
 #include "main_window/twips.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-
-using drill::clickLabel;
-using drill::foreColour;
-using drill::goTo;
-using drill::questions;
+#include <QtTest>
 
 namespace {
 
@@ -21,12 +21,6 @@ const QString correct = QStringLiteral("    Correct");
 const QString sorry = QStringLiteral("    Sorry, try again.");
 const QColor blue(0, 0, 255);
 const QColor black(0, 0, 0);
-
-// The window shown, so that its labels take real clicks.
-bool showWindow(WindowFixture& fx) {
-    fx.window->show();
-    return QTest::qWaitForWindowExposed(fx.window.get());
-}
 
 QList<ClickLabel*> choiceLabels(FrmTheo& w) {
     return {w.Label8, w.Label9, w.Label10, w.Label11};
@@ -72,7 +66,7 @@ private slots:
 void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
     w.frmPicture()->show();
@@ -93,7 +87,7 @@ void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
 void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
     w.frmPicture()->show();
@@ -140,7 +134,7 @@ void TestAnswerChecking::lastQuestionNumber() {
     QFETCH(bool, advances);
     WindowFixture fx(questions({{number, QStringLiteral("3")}, {QStringLiteral("G9D12"), "1"}}));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QCOMPARE(w.Text1->text(), number);
     w.frmPicture()->show();
@@ -160,7 +154,7 @@ void TestAnswerChecking::lastQuestionNumber() {
 void TestAnswerChecking::rightAnswerOnTheLastRowStays() {
     WindowFixture fx(questions({{QStringLiteral("G9D09"), "2"}, {QStringLiteral("G9D10"), "1"}}));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G9D10")));
     w.frmPicture()->show();
@@ -192,7 +186,7 @@ void TestAnswerChecking::answerFieldWithoutNumber() {
     WindowFixture fx(
         questions({{QStringLiteral("G1A01"), answer}, {QStringLiteral("G1A02"), "1"}}));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(w.Option2->isEnabled());
     w.Option2->click();
@@ -209,7 +203,7 @@ void TestAnswerChecking::answerFieldWithoutNumber() {
 void TestAnswerChecking::drillModeColoursTheRightChoice() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A02"))); // answer 4
     QVERIFY(w.Option1->isChecked());
@@ -280,7 +274,7 @@ void TestAnswerChecking::placementHasNoInfluence() {
     for (const double draw : {0.0, 0.2, 0.4, 0.6, 0.8, 0.99}) {
         WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), draw);
         QVERIFY2(fx.open(), qPrintable(fx.lastError));
-        QVERIFY(showWindow(fx));
+        QVERIFY(showWindow(fx.window.get()));
         FrmTheo& w = *fx.window;
         rowsOfChoiceB.insert(w.Label9->y());
         const QList<ClickLabel*> labels = choiceLabels(w);
@@ -308,7 +302,7 @@ void TestAnswerChecking::keyboardAnswersAsClicksDo() {
         WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), 0.5);
         QVERIFY2(fx.open(), qPrintable(fx.lastError));
         FrmTheo& w = *fx.window;
-        QVERIFY(showWindow(fx));
+        QVERIFY(showWindow(fx.window.get()));
         QVERIFY(goTo(w, QStringLiteral("G1A01")));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -1,13 +1,15 @@
-#include "drill_support.h"
+#include "learner_actions.h"
+#include "main_window/click_label.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-using drill::chooseFromList;
-using drill::goTo;
-using drill::questions;
+#include <QtTest>
 
 namespace {
 
@@ -22,12 +24,6 @@ QVector<TestQuestion> poolOf(QChar letter, const QList<int>& digits) {
         for (const char* rest : {"A01", "A02"})
             rows.append({QString(letter) + QString::number(digit) + QLatin1String(rest), "1"});
     return questions(rows);
-}
-
-bool showAndActivate(WindowFixture& fx) {
-    fx.window->show();
-    QApplication::setActiveWindow(fx.window.get());
-    return QTest::qWaitForWindowActive(fx.window.get());
 }
 
 } // namespace
@@ -120,7 +116,7 @@ void TestTopicJump::choiceFromTheList() {
     QFETCH(QString, expectedMessage);
     WindowFixture fx(bank, {});
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     if (w.Text1->text() != current)
         QVERIFY(goTo(w, current));
@@ -172,7 +168,7 @@ void TestTopicJump::numberJump() {
 void TestTopicJump::writingTheTopicNameDoesNotJump() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     // Every step forward writes the topic name; none may jump back to the topic's start.
     QStringList seen{w.Text1->text()};
@@ -198,7 +194,7 @@ void TestTopicJump::typingInTheTopicBoxDoesNotJump() {
     QFETCH(QString, typed);
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A02")));
     QLineEdit* edit = w.Combo1->lineEdit();
@@ -220,7 +216,7 @@ void TestTopicJump::typingInTheTopicBoxDoesNotJump() {
 void TestTopicJump::leavingTheTopicBoxDoesNotJump() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A02")));
     w.Combo1->lineEdit()->setFocus();
@@ -237,7 +233,7 @@ void TestTopicJump::keyboardChoiceStillJumps() {
     // Stepping through the closed list with the arrow keys is a choice from the list.
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A02")));
     w.Combo1->setFocus();
@@ -253,7 +249,7 @@ void TestTopicJump::closingWithTheFocusInTheTopicBox() {
     // Closing the window ends editing in the box; that must not jump (nor crash).
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G1A02")));
     w.Combo1->lineEdit()->setFocus();
@@ -265,7 +261,7 @@ void TestTopicJump::closingWithTheFocusInTheTopicBox() {
 void TestTopicJump::wheelOverTheTopicBoxDoesNotJump() {
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY(showAndActivate(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(goTo(w, QStringLiteral("G0A02")));
     const QPoint centre = w.Combo1->rect().center();

@@ -2,18 +2,7 @@
 
 #include "main_window/frm_theo.h"
 
-#include <QPushButton>
 #include <QtTest>
-
-bool press(QPushButton* button) {
-    if (!button || !button->isEnabled()) {
-        qWarning("press: %s is missing or disabled",
-                 button ? qPrintable(button->objectName()) : "button");
-        return false;
-    }
-    button->click();
-    return true;
-}
 
 void FakeDialogs::message(QWidget*, const QString& text) {
     messages << text;

@@ -10,11 +10,6 @@
 #include <memory>
 
 class FrmTheo;
-class QPushButton;
-
-// Clicks a button the way a person would, after checking that one could; warns and
-// returns false when the button is missing, disabled or hidden from the learner's reach.
-bool press(QPushButton* button);
 
 // Dialogs answered by the test: messages are recorded, input boxes return prepared answers.
 class FakeDialogs : public Dialogs {
