@@ -65,10 +65,9 @@ private slots:
 
 void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx.window.get()));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::onScreen),
+             qPrintable(fx.lastError)); // answer 3
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
     w.frmPicture()->show();
     QString shownDuringMessage;
     fx.dialogs.onMessage = [&](const QString&) { shownDuringMessage = w.Text1->text(); };
@@ -86,10 +85,9 @@ void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
 
 void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx.window.get()));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::onScreen),
+             qPrintable(fx.lastError)); // answer 3
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
     w.frmPicture()->show();
     int entriesDuringMessage = -1;
     fx.dialogs.onMessage = [&](const QString&) { entriesDuringMessage = w.Combo2->count(); };
@@ -133,8 +131,7 @@ void TestAnswerChecking::lastQuestionNumber() {
     QFETCH(QString, number);
     QFETCH(bool, advances);
     WindowFixture fx(questions({{number, QStringLiteral("3")}, {QStringLiteral("G9D12"), "1"}}));
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx.window.get()));
+    QVERIFY2(fx.open(Shown::onScreen), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     QCOMPARE(w.Text1->text(), number);
     w.frmPicture()->show();
@@ -153,10 +150,8 @@ void TestAnswerChecking::lastQuestionNumber() {
 
 void TestAnswerChecking::rightAnswerOnTheLastRowStays() {
     WindowFixture fx(questions({{QStringLiteral("G9D09"), "2"}, {QStringLiteral("G9D10"), "1"}}));
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx.window.get()));
+    QVERIFY2(fx.openOn(QStringLiteral("G9D10"), Shown::onScreen), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G9D10")));
     w.frmPicture()->show();
 
     QVERIFY(clickLabel(w.Label8));
@@ -202,10 +197,9 @@ void TestAnswerChecking::answerFieldWithoutNumber() {
 
 void TestAnswerChecking::drillModeColoursTheRightChoice() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx.window.get()));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02"), Shown::onScreen),
+             qPrintable(fx.lastError)); // answer 4
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A02"))); // answer 4
     QVERIFY(w.Option1->isChecked());
     QCOMPARE(blueChoices(w), QStringLiteral("||"));
 
@@ -273,8 +267,7 @@ void TestAnswerChecking::placementHasNoInfluence() {
     QSet<int> rowsOfChoiceB;
     for (const double draw : {0.0, 0.2, 0.4, 0.6, 0.8, 0.99}) {
         WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), draw);
-        QVERIFY2(fx.open(), qPrintable(fx.lastError));
-        QVERIFY(showWindow(fx.window.get()));
+        QVERIFY2(fx.open(Shown::onScreen), qPrintable(fx.lastError));
         FrmTheo& w = *fx.window;
         rowsOfChoiceB.insert(w.Label9->y());
         const QList<ClickLabel*> labels = choiceLabels(w);

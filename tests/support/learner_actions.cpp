@@ -97,6 +97,13 @@ bool showAndActivate(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
+bool giveFocus(QWidget* control) {
+    if (!reachable(control, "focus", "control") || !onScreen(control, "focus"))
+        return false;
+    control->setFocus();
+    return QTest::qWaitFor([control] { return control->hasFocus(); });
+}
+
 void settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

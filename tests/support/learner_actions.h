@@ -33,6 +33,8 @@ bool goTo(FrmTheo& window, const QString& number);
 bool showWindow(QWidget* window);
 // Shows a window, makes it the active one and waits for that (keys go to it).
 bool showAndActivate(QWidget* window);
+// Puts the keyboard focus on a control, as a click or Tab would, and waits until it has it.
+bool giveFocus(QWidget* control);
 // Runs the pending events and the deletions requested by a close, as the event loop
 // would do next.
 void settle();

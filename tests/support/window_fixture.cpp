@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "learner_actions.h"
 #include "main_window/frm_theo.h"
 
 #include <QtTest>
@@ -30,10 +31,27 @@ WindowFixture::WindowFixture(const QVector<TestQuestion>& questions, const QVect
 
 WindowFixture::~WindowFixture() = default;
 
-bool WindowFixture::open() {
+bool WindowFixture::open(Shown shown) {
     const BankStatus status = window->openQuestionBank();
     lastError = status.reason();
-    return status.ok();
+    if (!status.ok())
+        return false;
+    if (shown == Shown::onScreen && !showWindow(window.get()))
+        lastError = QStringLiteral("the window did not come on screen");
+    else if (shown == Shown::active && !showAndActivate(window.get()))
+        lastError = QStringLiteral("the window did not become the active one");
+    else
+        return true;
+    return false;
+}
+
+bool WindowFixture::openOn(const QString& number, Shown shown) {
+    if (!open(shown))
+        return false;
+    if (goTo(*window, number))
+        return true;
+    lastError = QStringLiteral("there is no question %1 to go to").arg(number);
+    return false;
 }
 
 bool WindowFixture::restart() {
