@@ -50,11 +50,6 @@ qint16 pos(const QString& text, const QString& part, int from = 1) {
     return qint16(text.indexOf(part, from - 1) + 1);
 }
 
-bool pending(FrmTheo& w) {
-    return !w.Command1->isEnabled() && w.Command2->isEnabled() &&
-           w.Data1->recordset().isNewPending();
-}
-
 } // namespace
 
 class TestPoolImport : public QObject {
@@ -126,7 +121,7 @@ void TestPoolImport::lastQuestionStopsBeforeChoiceD() {
     QVERIFY(pressAuthoringButton(w.Command4));
 
     QCOMPARE(boxes(w), (QStringList{"G9A02", "Second stem?", "4", " a\n", " b\n", " c\n", ""}));
-    QVERIFY(pending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(fx.bank.numbers(), before);
     // The cursor stands after "D."; the missing "G9" left FoundPos at -1.
     QCOMPARE(s.ParsePos, qint16(pos(second, QStringLiteral("D.")) + 2));
@@ -169,7 +164,7 @@ void TestPoolImport::acceptStops() {
     QVERIFY(pressAuthoringButton(w.Command3));
     QVERIFY(pressAuthoringButton(w.Command4));
     QCOMPARE(boxes(w), fields);
-    QVERIFY(pending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 
@@ -192,7 +187,7 @@ void TestPoolImport::missingOpeningMarker() {
     QVERIFY(pressAuthoringButton(w.Command4));
     QCOMPARE(lastRow(fx),
              (QStringList{"G9B01", "Stem?", "3", "9B01\nStem? 3\n", " b\n", " c\n", " d\n"}));
-    QVERIFY(!pending(w));
+    QVERIFY(!newRecordPending(w));
 }
 
 void TestPoolImport::emptyPoolText() {
@@ -211,7 +206,7 @@ void TestPoolImport::emptyPoolText() {
 
     // Accept starts a record whose number is the start of the window, here nothing.
     QVERIFY(pressAuthoringButton(w.Command4));
-    QVERIFY(pending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(boxes(w), (QStringList{"", "", "", "", "", "", ""}));
     QCOMPARE(s.ParsePos, qint16(7));
     QCOMPARE(w.Text9->text(), QStringLiteral("7"));
@@ -223,7 +218,7 @@ void TestPoolImport::emptyPoolText() {
     QVERIFY(pressAuthoringButton(w.Command2));
     w.Text2->setPlainText(QStringLiteral("G9Q07 left over"));
     QVERIFY(pressAuthoringButton(w.Command4));
-    QVERIFY(pending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Q07"));
 }
 
@@ -322,7 +317,7 @@ void TestPoolImport::positionsBeyond32767() {
     QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
     if (handler == QLatin1String("Command4")) {
-        QVERIFY(pending(w)); // New ran before the failure
+        QVERIFY(newRecordPending(w)); // New ran before the failure
         QCOMPARE(w.Text1->text(), QStringLiteral("G9C01"));
     } else {
         QCOMPARE(w.Text9->text(), QString::number(parsePos));
@@ -341,7 +336,7 @@ void TestPoolImport::failuresOfNewAndUpdateAreSilent() {
         QVERIFY(pressAuthoringButton(w.Command3));
         QVERIFY(pressAuthoringButton(w.Command4));
         QVERIFY(fx.dialogs.messages.isEmpty());
-        QVERIFY(pending(w));
+        QVERIFY(newRecordPending(w));
         QCOMPARE(fx.bank.numbers(), before);
         QCOMPARE(w.Text8->toPlainText(), QStringLiteral(" four\n\n"));
         QCOMPARE(w.sharedModule().ParsePos, qint16(pos(w.sharedModule().PoolText, "G9A02") - 3));

@@ -26,9 +26,12 @@ void typeRecord(FrmTheo& w, const QString& number) {
     w.Text8->setPlainText(QStringLiteral("four"));
 }
 
-bool newPending(FrmTheo& w) {
-    return !w.Command1->isEnabled() && w.Command2->isEnabled() &&
-           w.Data1->recordset().isNewPending();
+// Presses New and types a record into it; the record then waits for Update.
+bool typeNewRecord(FrmTheo& w, const QString& number) {
+    if (!pressAuthoringButton(w.Command1))
+        return false;
+    typeRecord(w, number);
+    return true;
 }
 
 bool nothingPending(FrmTheo& w) {
@@ -128,7 +131,7 @@ void TestRecordEditing::newThenUpdate() {
     const QStringList before = fx.bank.numbers();
 
     QVERIFY(pressAuthoringButton(w.Command1));
-    QVERIFY(newPending(w));
+    QVERIFY(newRecordPending(w));
     QVERIFY(w.Text1->text().isEmpty());
     QVERIFY(w.Text5->toPlainText().isEmpty());
     QCOMPARE(fx.bank.numbers(), before); // nothing is saved before Update
@@ -161,8 +164,7 @@ void TestRecordEditing::newBlocksSecondNew() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     const QStringList before = fx.bank.numbers();
-    QVERIFY(pressAuthoringButton(w.Command1));
-    typeRecord(w, QStringLiteral("G9Z99"));
+    QVERIFY(typeNewRecord(w, QStringLiteral("G9Z99")));
 
     // A second New cannot be clicked; Accept does nothing at all while the record waits.
     w.Command1->click();
@@ -171,7 +173,7 @@ void TestRecordEditing::newBlocksSecondNew() {
     w.Text2->setPlainText(w.sharedModule().PoolText);
     QVERIFY(pressAuthoringButton(w.Command4));
 
-    QVERIFY(newPending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Z99"));
     QCOMPARE(w.Text3->toPlainText(), QStringLiteral("Typed stem?"));
     QCOMPARE(w.sharedModule().FoundPos, qint16(1));
@@ -270,8 +272,7 @@ void TestRecordEditing::refusedUpdateKeepsRecord() {
     FrmTheo& w = *fx.window;
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(pressAuthoringButton(w.Command1));
-    typeRecord(w, QStringLiteral("G9Z99"));
+    QVERIFY(typeNewRecord(w, QStringLiteral("G9Z99")));
     QVERIFY(pressAuthoringButton(w.Command2));
 
     QCOMPARE(fx.dialogs.messages.size(), 1);
@@ -279,7 +280,7 @@ void TestRecordEditing::refusedUpdateKeepsRecord() {
                  fx.dialogs.messages.first().contains(QStringLiteral("refused")),
              qPrintable(fx.dialogs.messages.first()));
     QCOMPARE(fx.bank.numbers(), before);
-    QVERIFY(newPending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Z99"));
     QCOMPARE(w.Text3->toPlainText(), QStringLiteral("Typed stem?"));
     QCOMPARE(w.Text6->toPlainText(), QStringLiteral(" two\n"));
@@ -306,8 +307,7 @@ void TestRecordEditing::closingDropsPendingRecord() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     const QStringList before = fx.bank.numbers();
-    QVERIFY(pressAuthoringButton(w.Command1));
-    typeRecord(w, QStringLiteral("G9Z99"));
+    QVERIFY(typeNewRecord(w, QStringLiteral("G9Z99")));
 
     if (byMenu)
         w.mnuFileExit->trigger();

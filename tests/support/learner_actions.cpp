@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -111,6 +112,11 @@ void settle() {
 
 bool shown(const QWidget* widget) {
     return !widget->isHidden();
+}
+
+bool newRecordPending(FrmTheo& window) {
+    return !window.Command1->isEnabled() && window.Command2->isEnabled() &&
+           window.Data1->recordset().isNewPending();
 }
 
 QColor foreColour(const QWidget* widget) {

@@ -41,6 +41,9 @@ void settle();
 
 // Whether a control is left shown (not hidden), whatever its window's state.
 bool shown(const QWidget* widget);
+// Whether a new record waits for Update: New is disabled, Update enabled, and the
+// pool holds the pending record.
+bool newRecordPending(FrmTheo& window);
 // The fore colour the learner sees: a text box's text, a label's window text.
 QColor foreColour(const QWidget* widget);
 
