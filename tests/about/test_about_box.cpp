@@ -3,6 +3,7 @@
 // blocking the main window.
 
 #include "about/frm_about.h"
+#include "learner_actions.h"
 #include "main_window/frm_theo.h"
 #include "main_window/twips.h"
 #include "window_fixture.h"
@@ -27,12 +28,6 @@ int aboutBoxCount() {
 QStringList labelTexts(const FrmAbout* box) {
     return {box->Label6->text(), box->Label7->text(), box->Label13->text(),
             box->Label4->text(), box->Label8->text(), box->Label1->text()};
-}
-
-// Deletions requested by a close are carried out, as the event loop would do next.
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -153,11 +148,11 @@ void TestAboutBox::controlPlaces() {
     QFETCH(int, alignment);
 
     FrmAbout* box = helpAbout();
-    auto* control = box->findChild<QWidget*>(name);
-    QVERIFY(control);
-    QCOMPARE(control->parentWidget(), box->Picture1);
-    QCOMPARE(control->geometry(), twips::rect(place.x(), place.y(), place.width(), place.height()));
-    if (auto* label = qobject_cast<QLabel*>(control))
+    QWidget* placed = control(box, name);
+    QVERIFY(placed);
+    QCOMPARE(placed->parentWidget(), box->Picture1);
+    QCOMPARE(placed->geometry(), twips::rect(place.x(), place.y(), place.width(), place.height()));
+    if (auto* label = qobject_cast<QLabel*>(placed))
         QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
 }
 
@@ -293,7 +288,7 @@ void TestAboutBox::clickingPictureOrLabelDoesNothing() {
     QFETCH(QString, name);
     QPointer<FrmAbout> box = helpAbout();
     const QStringList texts = labelTexts(box);
-    auto* target = box->findChild<QWidget*>(name);
+    QWidget* target = control(box, name);
     QVERIFY(target);
     QTest::mouseClick(target, Qt::LeftButton);
     QTest::mouseDClick(target, Qt::LeftButton);

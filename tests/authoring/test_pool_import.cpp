@@ -1,3 +1,4 @@
+#include "learner_actions.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
 #include "window_fixture.h"
@@ -49,11 +50,6 @@ qint16 pos(const QString& text, const QString& part, int from = 1) {
     return qint16(text.indexOf(part, from - 1) + 1);
 }
 
-bool pending(FrmTheo& w) {
-    return !w.Command1->isEnabled() && w.Command2->isEnabled() &&
-           w.Data1->recordset().isNewPending();
-}
-
 } // namespace
 
 class TestPoolImport : public QObject {
@@ -81,13 +77,13 @@ void TestPoolImport::fullCycle() {
     s.PoolText = first + second;
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
     QCOMPARE(w.Text9->text(), QStringLiteral("0"));
     QCOMPARE(s.FoundPos, qint16(1));
     QCOMPARE(s.ParsePos, qint16(1));
     QCOMPARE(w.Text2->toPlainText(), lf(s.PoolText));
 
-    QVERIFY(press(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command4));
     const QStringList expected{QStringLiteral("G9A01"),
                                QStringLiteral("Is A. a choice here?"),
                                QStringLiteral("2"),
@@ -107,7 +103,7 @@ void TestPoolImport::fullCycle() {
     QVERIFY(fx.dialogs.messages.isEmpty());
 
     // Next G9 finds exactly the next question number.
-    QVERIFY(press(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
     QCOMPARE(s.FoundPos, next);
     QCOMPARE(s.ParsePos, next);
     QVERIFY(w.Text2->toPlainText().startsWith(QStringLiteral("G9A02\nSecond stem?")));
@@ -121,11 +117,11 @@ void TestPoolImport::lastQuestionStopsBeforeChoiceD() {
     s.PoolText = second;
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command3));
-    QVERIFY(press(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command4));
 
     QCOMPARE(boxes(w), (QStringList{"G9A02", "Second stem?", "4", " a\n", " b\n", " c\n", ""}));
-    QVERIFY(pending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(fx.bank.numbers(), before);
     // The cursor stands after "D."; the missing "G9" left FoundPos at -1.
     QCOMPARE(s.ParsePos, qint16(pos(second, QStringLiteral("D.")) + 2));
@@ -133,7 +129,7 @@ void TestPoolImport::lastQuestionStopsBeforeChoiceD() {
     QVERIFY(fx.dialogs.messages.isEmpty());
 
     // The author can still commit what was cut, with Update.
-    QVERIFY(press(w.Command2));
+    QVERIFY(pressAuthoringButton(w.Command2));
     QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9A02")});
 }
 
@@ -165,10 +161,10 @@ void TestPoolImport::acceptStops() {
     w.sharedModule().PoolText = question;
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command3));
-    QVERIFY(press(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command4));
     QCOMPARE(boxes(w), fields);
-    QVERIFY(pending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 
@@ -187,11 +183,11 @@ void TestPoolImport::missingOpeningMarker() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     w.sharedModule().PoolText = QStringLiteral("G9B01\r\nStem? 3\r\nB. b\r\nC. c\r\nD. d\r\nG9B02");
-    QVERIFY(press(w.Command3));
-    QVERIFY(press(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command4));
     QCOMPARE(lastRow(fx),
              (QStringList{"G9B01", "Stem?", "3", "9B01\nStem? 3\n", " b\n", " c\n", " d\n"}));
-    QVERIFY(!pending(w));
+    QVERIFY(!newRecordPending(w));
 }
 
 void TestPoolImport::emptyPoolText() {
@@ -201,7 +197,7 @@ void TestPoolImport::emptyPoolText() {
     SharedModule& s = w.sharedModule();
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
     QCOMPARE(w.Text9->text(), QStringLiteral("0"));
     QCOMPARE(s.FoundPos, qint16(0));
     QCOMPARE(s.ParsePos, qint16(0));
@@ -209,8 +205,8 @@ void TestPoolImport::emptyPoolText() {
     QCOMPARE(w.Text1->text(), QStringLiteral("G0A01"));
 
     // Accept starts a record whose number is the start of the window, here nothing.
-    QVERIFY(press(w.Command4));
-    QVERIFY(pending(w));
+    QVERIFY(pressAuthoringButton(w.Command4));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(boxes(w), (QStringList{"", "", "", "", "", "", ""}));
     QCOMPARE(s.ParsePos, qint16(7));
     QCOMPARE(w.Text9->text(), QStringLiteral("7"));
@@ -219,10 +215,10 @@ void TestPoolImport::emptyPoolText() {
     QVERIFY(fx.dialogs.messages.isEmpty());
 
     // With text left in the window, that text's first five characters are the number.
-    QVERIFY(press(w.Command2));
+    QVERIFY(pressAuthoringButton(w.Command2));
     w.Text2->setPlainText(QStringLiteral("G9Q07 left over"));
-    QVERIFY(press(w.Command4));
-    QVERIFY(pending(w));
+    QVERIFY(pressAuthoringButton(w.Command4));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Q07"));
 }
 
@@ -233,9 +229,9 @@ void TestPoolImport::acceptTwiceWithoutNext() {
     w.sharedModule().PoolText = first + second + third;
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command3));
-    QVERIFY(press(w.Command4));
-    QVERIFY(press(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command4));
 
     // The number comes from the unchanged window; the stem starts one character
     // early, at the line feed after the next number.
@@ -252,15 +248,15 @@ void TestPoolImport::nextTwice() {
     SharedModule& s = w.sharedModule();
     s.PoolText = first + second + third;
 
-    QVERIFY(press(w.Command3));
-    QVERIFY(press(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
     QCOMPARE(s.FoundPos, pos(s.PoolText, QStringLiteral("G9A02")));
-    QVERIFY(press(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
     QCOMPARE(s.FoundPos, pos(s.PoolText, QStringLiteral("G9A03")));
     QCOMPARE(w.Text2->toPlainText(), lf(third));
 
     // No further number: the cursor is shown, FoundPos is 0, the window and the cursor stay.
-    QVERIFY(press(w.Command3));
+    QVERIFY(pressAuthoringButton(w.Command3));
     QCOMPARE(w.Text9->text(), QString::number(pos(s.PoolText, QStringLiteral("G9A03"))));
     QCOMPARE(s.FoundPos, qint16(0));
     QCOMPARE(s.ParsePos, pos(s.PoolText, QStringLiteral("G9A03")));
@@ -313,7 +309,7 @@ void TestPoolImport::positionsBeyond32767() {
     w.Text2->setPlainText(QStringLiteral("G9C01 window"));
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.findChild<QPushButton*>(handler)));
+    QVERIFY(pressAuthoringButton(control<QPushButton>(&w, handler)));
     QCOMPARE(int(s.FoundPos), foundAfter);
     QCOMPARE(int(s.ParsePos), parseAfter);
     QCOMPARE(w.Text2->toPlainText(), QStringLiteral("G9C01 window"));
@@ -321,7 +317,7 @@ void TestPoolImport::positionsBeyond32767() {
     QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
     if (handler == QLatin1String("Command4")) {
-        QVERIFY(pending(w)); // New ran before the failure
+        QVERIFY(newRecordPending(w)); // New ran before the failure
         QCOMPARE(w.Text1->text(), QStringLiteral("G9C01"));
     } else {
         QCOMPARE(w.Text9->text(), QString::number(parsePos));
@@ -337,16 +333,16 @@ void TestPoolImport::failuresOfNewAndUpdateAreSilent() {
         FrmTheo& w = *fx.window;
         w.sharedModule().PoolText = first + second;
         const QStringList before = fx.bank.numbers();
-        QVERIFY(press(w.Command3));
-        QVERIFY(press(w.Command4));
+        QVERIFY(pressAuthoringButton(w.Command3));
+        QVERIFY(pressAuthoringButton(w.Command4));
         QVERIFY(fx.dialogs.messages.isEmpty());
-        QVERIFY(pending(w));
+        QVERIFY(newRecordPending(w));
         QCOMPARE(fx.bank.numbers(), before);
         QCOMPARE(w.Text8->toPlainText(), QStringLiteral(" four\n\n"));
         QCOMPARE(w.sharedModule().ParsePos, qint16(pos(w.sharedModule().PoolText, "G9A02") - 3));
 
         QVERIFY(fx.bank.exec({QStringLiteral("DROP TRIGGER refuse")}));
-        QVERIFY(press(w.Command2));
+        QVERIFY(pressAuthoringButton(w.Command2));
         QCOMPARE(lastRow(fx).first(), QStringLiteral("G9A01"));
         QCOMPARE(lastRow(fx).last(), QStringLiteral(" four\n\n"));
     }
@@ -356,8 +352,8 @@ void TestPoolImport::failuresOfNewAndUpdateAreSilent() {
         QVERIFY2(fx.open(), qPrintable(fx.lastError));
         FrmTheo& w = *fx.window;
         w.sharedModule().PoolText = first;
-        QVERIFY(press(w.Command3));
-        QVERIFY(press(w.Command4));
+        QVERIFY(pressAuthoringButton(w.Command3));
+        QVERIFY(pressAuthoringButton(w.Command4));
         QVERIFY(fx.dialogs.messages.isEmpty());
         QVERIFY(w.Command1->isEnabled());
         QVERIFY(!w.Data1->recordset().isNewPending());

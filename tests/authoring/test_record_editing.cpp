@@ -1,3 +1,4 @@
+#include "learner_actions.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
 #include "window_fixture.h"
@@ -25,9 +26,12 @@ void typeRecord(FrmTheo& w, const QString& number) {
     w.Text8->setPlainText(QStringLiteral("four"));
 }
 
-bool newPending(FrmTheo& w) {
-    return !w.Command1->isEnabled() && w.Command2->isEnabled() &&
-           w.Data1->recordset().isNewPending();
+// Presses New and types a record into it; the record then waits for Update.
+bool typeNewRecord(FrmTheo& w, const QString& number) {
+    if (!pressAuthoringButton(w.Command1))
+        return false;
+    typeRecord(w, number);
+    return true;
 }
 
 bool nothingPending(FrmTheo& w) {
@@ -91,9 +95,8 @@ void TestRecordEditing::search() {
     QFETCH(bool, noMatch);
 
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(QStringLiteral("G5A01")), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G5A01'")));
     const QStringList before = fx.bank.numbers();
 
     fx.dialogs.inputAnswers << typed;
@@ -121,21 +124,20 @@ void TestRecordEditing::newThenUpdate() {
     QFETCH(bool, editCurrent);
 
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(startOn), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = '%1'").arg(startOn)));
     if (editCurrent)
         w.Text3->setPlainText(QStringLiteral("Edited stem?"));
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command1));
-    QVERIFY(newPending(w));
+    QVERIFY(pressAuthoringButton(w.Command1));
+    QVERIFY(newRecordPending(w));
     QVERIFY(w.Text1->text().isEmpty());
     QVERIFY(w.Text5->toPlainText().isEmpty());
     QCOMPARE(fx.bank.numbers(), before); // nothing is saved before Update
 
     typeRecord(w, QStringLiteral("G9Z99"));
-    QVERIFY(press(w.Command2));
+    QVERIFY(pressAuthoringButton(w.Command2));
 
     QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9Z99")});
     QVERIFY(nothingPending(w));
@@ -162,17 +164,16 @@ void TestRecordEditing::newBlocksSecondNew() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     const QStringList before = fx.bank.numbers();
-    QVERIFY(press(w.Command1));
-    typeRecord(w, QStringLiteral("G9Z99"));
+    QVERIFY(typeNewRecord(w, QStringLiteral("G9Z99")));
 
     // A second New cannot be clicked; Accept does nothing at all while the record waits.
     w.Command1->click();
     w.sharedModule().PoolText = QStringLiteral("G9A01 (B)\nWhy?2\nA. a\nB. b\nC. c\nD. d\nG9A02");
     w.sharedModule().FoundPos = 1;
     w.Text2->setPlainText(w.sharedModule().PoolText);
-    QVERIFY(press(w.Command4));
+    QVERIFY(pressAuthoringButton(w.Command4));
 
-    QVERIFY(newPending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Z99"));
     QCOMPARE(w.Text3->toPlainText(), QStringLiteral("Typed stem?"));
     QCOMPARE(w.sharedModule().FoundPos, qint16(1));
@@ -181,17 +182,16 @@ void TestRecordEditing::newBlocksSecondNew() {
     QCOMPARE(fx.bank.numbers(), before);
     QVERIFY(fx.dialogs.messages.isEmpty());
 
-    QVERIFY(press(w.Command2));
+    QVERIFY(pressAuthoringButton(w.Command2));
     QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9Z99")});
 }
 
 void TestRecordEditing::deleteCurrent() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01")), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A01'")));
 
-    QVERIFY(press(w.Command5));
+    QVERIFY(pressAuthoringButton(w.Command5));
     QVERIFY(fx.dialogs.messages.isEmpty()); // no question asked
     QVERIFY(fx.dialogs.prompts.isEmpty());
     QVERIFY(!fx.bank.numbers().contains(QStringLiteral("G1A01")));
@@ -200,7 +200,7 @@ void TestRecordEditing::deleteCurrent() {
     QVERIFY(nothingPending(w));
 
     // The last row itself: the new last row becomes current.
-    QVERIFY(press(w.Command5));
+    QVERIFY(pressAuthoringButton(w.Command5));
     QCOMPARE(fx.bank.numbers().last(), QStringLiteral("G9D10"));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9D10"));
     QVERIFY(fx.dialogs.messages.isEmpty());
@@ -208,12 +208,11 @@ void TestRecordEditing::deleteCurrent() {
 
 void TestRecordEditing::secondNewDoesNothing() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02")), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(w.Data1->recordset().findFirst(QStringLiteral("GNumber = 'G1A02'")));
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command10));
+    QVERIFY(pressAuthoringButton(w.Command10));
     QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
     QVERIFY(nothingPending(w));
     QCOMPARE(fx.bank.numbers(), before);
@@ -232,7 +231,7 @@ void TestRecordEditing::emptyTable() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
 
-    QVERIFY(press(w.findChild<QPushButton*>(button)));
+    QVERIFY(pressAuthoringButton(control<QPushButton>(&w, button)));
     QCOMPARE(fx.dialogs.messages.size(), 1);
     QVERIFY2(fx.dialogs.messages.first().startsWith(bankFailure),
              qPrintable(fx.dialogs.messages.first()));
@@ -256,10 +255,10 @@ void TestRecordEditing::updateWithNothingPending() {
 
     // An untouched new record is dropped when the browse bar leaves it; Update then
     // finds nothing to save and the buttons say so again.
-    QVERIFY(press(w.Command1));
+    QVERIFY(pressAuthoringButton(w.Command1));
     QVERIFY(w.Data1->recordset().moveFirst());
     QVERIFY(!w.Data1->recordset().isNewPending());
-    QVERIFY(press(w.Command2));
+    QVERIFY(pressAuthoringButton(w.Command2));
     QCOMPARE(fx.dialogs.messages.size(), 2);
     QVERIFY(nothingPending(w));
     QCOMPARE(fx.bank.numbers(), before);
@@ -273,23 +272,22 @@ void TestRecordEditing::refusedUpdateKeepsRecord() {
     FrmTheo& w = *fx.window;
     const QStringList before = fx.bank.numbers();
 
-    QVERIFY(press(w.Command1));
-    typeRecord(w, QStringLiteral("G9Z99"));
-    QVERIFY(press(w.Command2));
+    QVERIFY(typeNewRecord(w, QStringLiteral("G9Z99")));
+    QVERIFY(pressAuthoringButton(w.Command2));
 
     QCOMPARE(fx.dialogs.messages.size(), 1);
     QVERIFY2(fx.dialogs.messages.first().startsWith(bankFailure) &&
                  fx.dialogs.messages.first().contains(QStringLiteral("refused")),
              qPrintable(fx.dialogs.messages.first()));
     QCOMPARE(fx.bank.numbers(), before);
-    QVERIFY(newPending(w));
+    QVERIFY(newRecordPending(w));
     QCOMPARE(w.Text1->text(), QStringLiteral("G9Z99"));
     QCOMPARE(w.Text3->toPlainText(), QStringLiteral("Typed stem?"));
     QCOMPARE(w.Text6->toPlainText(), QStringLiteral(" two\n"));
 
     // Once the database accepts it, the same Update saves the record as typed.
     QVERIFY(fx.bank.exec({QStringLiteral("DROP TRIGGER refuse")}));
-    QVERIFY(press(w.Command2));
+    QVERIFY(pressAuthoringButton(w.Command2));
     QCOMPARE(fx.dialogs.messages.size(), 1);
     QCOMPARE(fx.bank.numbers(), before + QStringList{QStringLiteral("G9Z99")});
     QVERIFY(nothingPending(w));
@@ -309,8 +307,7 @@ void TestRecordEditing::closingDropsPendingRecord() {
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     const QStringList before = fx.bank.numbers();
-    QVERIFY(press(w.Command1));
-    typeRecord(w, QStringLiteral("G9Z99"));
+    QVERIFY(typeNewRecord(w, QStringLiteral("G9Z99")));
 
     if (byMenu)
         w.mnuFileExit->trigger();

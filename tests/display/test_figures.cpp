@@ -3,6 +3,7 @@
 
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
+#include "learner_actions.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
 #include "main_window/twips.h"
@@ -18,27 +19,10 @@
 
 namespace {
 
-QVector<TestQuestion> questions(const QStringList& numbers) {
-    QVector<TestQuestion> rows;
-    for (const QString& number : numbers)
-        rows << TestQuestion{number,
-                             QStringLiteral("Stem ") + number,
-                             QStringLiteral("1"),
-                             QStringLiteral("a"),
-                             QStringLiteral("b"),
-                             QStringLiteral("c"),
-                             QStringLiteral("d")};
-    return rows;
-}
-
 bool writeBitmap(const TestBank& bank, const QString& name, QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::darkBlue);
     return image.save(bank.folder() + u'/' + name, "BMP");
-}
-
-bool shown(const QWidget* widget) {
-    return !widget->isHidden();
 }
 
 // Where corner placement puts a window of the given outer size, in pixels.
@@ -154,7 +138,7 @@ void TestFigures::figureOfNumber_data() {
 void TestFigures::figureOfNumber() {
     QFETCH(QString, number);
     QFETCH(QSize, picture);
-    WindowFixture fx(questions({QStringLiteral("G1A01"), number}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("G1A01"), number}), {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A7-1.bmp"), QSize(31, 21)));
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("E5-2.bmp"), QSize(32, 22)));
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("E7-1.bmp"), QSize(33, 23)));
@@ -177,8 +161,8 @@ void TestFigures::figureOfNumber() {
 
 void TestFigures::cornerPlacement() {
     WindowFixture fx(
-        questions({QStringLiteral("G1A01"), QStringLiteral("E7B11"), QStringLiteral("E7B10"),
-                   QStringLiteral("E5H01"), QStringLiteral("E7B09")}),
+        plainQuestions({QStringLiteral("G1A01"), QStringLiteral("E7B11"), QStringLiteral("E7B10"),
+                        QStringLiteral("E5H01"), QStringLiteral("E7B09")}),
         {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A7-1.bmp"), QSize(120, 90)));
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A5-1.bmp"), QSize(300, 200)));
@@ -205,8 +189,8 @@ void TestFigures::cornerPlacement() {
 }
 
 void TestFigures::fitToPicture() {
-    WindowFixture fx(questions({QStringLiteral("G1A01"), QStringLiteral("E5H01"),
-                                QStringLiteral("E5H02"), QStringLiteral("E6B05")}),
+    WindowFixture fx(plainQuestions({QStringLiteral("G1A01"), QStringLiteral("E5H01"),
+                                     QStringLiteral("E5H02"), QStringLiteral("E6B05")}),
                      {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A5-1.bmp"), QSize(300, 200)));
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A6-1.bmp"), QSize(100, 400)));
@@ -244,7 +228,7 @@ void TestFigures::missingOrUnreadableBitmap_data() {
 
 void TestFigures::missingOrUnreadableBitmap() {
     QFETCH(QByteArray, content);
-    WindowFixture fx(questions({QStringLiteral("E7B10"), QStringLiteral("E7B11")}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("E7B10"), QStringLiteral("E7B11")}), {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A7-1.bmp"), QSize(50, 40)));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
@@ -267,7 +251,7 @@ void TestFigures::missingOrUnreadableBitmap() {
 }
 
 void TestFigures::plainQuestionHidesButtonAndWindows() {
-    WindowFixture fx(questions({QStringLiteral("E7B11"), QStringLiteral("G7A01")}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("E7B11"), QStringLiteral("G7A01")}), {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A7-1.bmp"), QSize(50, 40)));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
@@ -285,7 +269,7 @@ void TestFigures::plainQuestionHidesButtonAndWindows() {
 }
 
 void TestFigures::okThenShowPictureShowsTheSame() {
-    WindowFixture fx(questions({QStringLiteral("E7B11")}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("E7B11")}), {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A7-1.bmp"), QSize(50, 40)));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
@@ -303,7 +287,7 @@ void TestFigures::okThenShowPictureShowsTheSame() {
 }
 
 void TestFigures::closedFigureWindowComesBackFresh() {
-    WindowFixture fx(questions({QStringLiteral("G1A01"), QStringLiteral("E5H01")}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("G1A01"), QStringLiteral("E5H01")}), {});
     QVERIFY(writeBitmap(fx.bank, QStringLiteral("A5-1.bmp"), QSize(300, 200)));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
@@ -329,7 +313,7 @@ void TestFigures::closedFigureWindowComesBackFresh() {
 }
 
 void TestFigures::showPictureWithoutFigureOpensTable() {
-    WindowFixture fx(questions({QStringLiteral("G1A01")}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("G1A01")}), {});
     QFile file(fx.bank.folder() + QStringLiteral("/NTO-1.rtf"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("{\\rtf1\\ansi 160 m\\tab 1800\\par}");
@@ -344,7 +328,7 @@ void TestFigures::showPictureWithoutFigureOpensTable() {
 }
 
 void TestFigures::startupFlagDownSkipsFigureStep() {
-    WindowFixture fx(questions({QStringLiteral("G1A01"), QStringLiteral("E7B11")}), {});
+    WindowFixture fx(plainQuestions({QStringLiteral("G1A01"), QStringLiteral("E7B11")}), {});
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     w.sharedModule().StartupFlag = flagFalse;

@@ -51,6 +51,16 @@ QString sourceFolder() {
     return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath();
 }
 
+// The check of the text, table and hostile-input cases: the rtf, read into a document,
+// is described as expected.
+void readsAsDescribed() {
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    QTextDocument document;
+    RtfReader::readInto(document, rtf);
+    QCOMPARE(describe(document), expected);
+}
+
 } // namespace
 
 class TestRtfReader : public QObject {
@@ -125,11 +135,7 @@ void TestRtfReader::text_data() {
 }
 
 void TestRtfReader::text() {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, expected);
-    QTextDocument document;
-    RtfReader::readInto(document, rtf);
-    QCOMPARE(describe(document), expected);
+    readsAsDescribed();
 }
 
 void TestRtfReader::formats_data() {
@@ -226,11 +232,7 @@ void TestRtfReader::tables_data() {
 }
 
 void TestRtfReader::tables() {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, expected);
-    QTextDocument document;
-    RtfReader::readInto(document, rtf);
-    QCOMPARE(describe(document), expected);
+    readsAsDescribed();
 }
 
 void TestRtfReader::columnWidths() {
@@ -288,11 +290,7 @@ void TestRtfReader::hostileInput_data() {
 }
 
 void TestRtfReader::hostileInput() {
-    QFETCH(QByteArray, rtf);
-    QFETCH(QString, expected);
-    QTextDocument document;
-    RtfReader::readInto(document, rtf);
-    QCOMPARE(describe(document), expected);
+    readsAsDescribed();
 }
 
 void TestRtfReader::randomBytes() {

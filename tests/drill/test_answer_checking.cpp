@@ -1,19 +1,19 @@
-#include "drill_support.h"
+#include "learner_actions.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
 #include "window_fixture.h"
 
 #include "display/frm_picture.h"
 #include "main_window/click_label.h"
 #include "main_window/twips.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-
-using drill::clickLabel;
-using drill::foreColour;
-using drill::goTo;
-using drill::questions;
+#include <QtTest>
 
 namespace {
 
@@ -21,12 +21,6 @@ const QString correct = QStringLiteral("    Correct");
 const QString sorry = QStringLiteral("    Sorry, try again.");
 const QColor blue(0, 0, 255);
 const QColor black(0, 0, 0);
-
-// The window shown, so that its labels take real clicks.
-bool showWindow(WindowFixture& fx) {
-    fx.window->show();
-    return QTest::qWaitForWindowExposed(fx.window.get());
-}
 
 QList<ClickLabel*> choiceLabels(FrmTheo& w) {
     return {w.Label8, w.Label9, w.Label10, w.Label11};
@@ -71,10 +65,9 @@ private slots:
 
 void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::onScreen),
+             qPrintable(fx.lastError)); // answer 3
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
     w.frmPicture()->show();
     QString shownDuringMessage;
     fx.dialogs.onMessage = [&](const QString&) { shownDuringMessage = w.Text1->text(); };
@@ -92,10 +85,9 @@ void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
 
 void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::onScreen),
+             qPrintable(fx.lastError)); // answer 3
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A01"))); // answer 3
     w.frmPicture()->show();
     int entriesDuringMessage = -1;
     fx.dialogs.onMessage = [&](const QString&) { entriesDuringMessage = w.Combo2->count(); };
@@ -139,8 +131,7 @@ void TestAnswerChecking::lastQuestionNumber() {
     QFETCH(QString, number);
     QFETCH(bool, advances);
     WindowFixture fx(questions({{number, QStringLiteral("3")}, {QStringLiteral("G9D12"), "1"}}));
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY2(fx.open(Shown::onScreen), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     QCOMPARE(w.Text1->text(), number);
     w.frmPicture()->show();
@@ -159,10 +150,8 @@ void TestAnswerChecking::lastQuestionNumber() {
 
 void TestAnswerChecking::rightAnswerOnTheLastRowStays() {
     WindowFixture fx(questions({{QStringLiteral("G9D09"), "2"}, {QStringLiteral("G9D10"), "1"}}));
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G9D10"), Shown::onScreen), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G9D10")));
     w.frmPicture()->show();
 
     QVERIFY(clickLabel(w.Label8));
@@ -192,7 +181,7 @@ void TestAnswerChecking::answerFieldWithoutNumber() {
     WindowFixture fx(
         questions({{QStringLiteral("G1A01"), answer}, {QStringLiteral("G1A02"), "1"}}));
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY(showWindow(fx.window.get()));
     FrmTheo& w = *fx.window;
     QVERIFY(w.Option2->isEnabled());
     w.Option2->click();
@@ -208,10 +197,9 @@ void TestAnswerChecking::answerFieldWithoutNumber() {
 
 void TestAnswerChecking::drillModeColoursTheRightChoice() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showWindow(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02"), Shown::onScreen),
+             qPrintable(fx.lastError)); // answer 4
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A02"))); // answer 4
     QVERIFY(w.Option1->isChecked());
     QCOMPARE(blueChoices(w), QStringLiteral("||"));
 
@@ -279,8 +267,7 @@ void TestAnswerChecking::placementHasNoInfluence() {
     QSet<int> rowsOfChoiceB;
     for (const double draw : {0.0, 0.2, 0.4, 0.6, 0.8, 0.99}) {
         WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), draw);
-        QVERIFY2(fx.open(), qPrintable(fx.lastError));
-        QVERIFY(showWindow(fx));
+        QVERIFY2(fx.open(Shown::onScreen), qPrintable(fx.lastError));
         FrmTheo& w = *fx.window;
         rowsOfChoiceB.insert(w.Label9->y());
         const QList<ClickLabel*> labels = choiceLabels(w);
@@ -308,7 +295,7 @@ void TestAnswerChecking::keyboardAnswersAsClicksDo() {
         WindowFixture fx(TestBank::sampleQuestions(), TestBank::sampleHints(), 0.5);
         QVERIFY2(fx.open(), qPrintable(fx.lastError));
         FrmTheo& w = *fx.window;
-        QVERIFY(showWindow(fx));
+        QVERIFY(showWindow(fx.window.get()));
         QVERIFY(goTo(w, QStringLiteral("G1A01")));
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -1,13 +1,15 @@
-#include "drill_support.h"
+#include "learner_actions.h"
+#include "main_window/click_label.h"
+#include "main_window/data_control.h"
+#include "main_window/frm_theo.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-using drill::chooseFromList;
-using drill::goTo;
-using drill::questions;
+#include <QtTest>
 
 namespace {
 
@@ -22,12 +24,6 @@ QVector<TestQuestion> poolOf(QChar letter, const QList<int>& digits) {
         for (const char* rest : {"A01", "A02"})
             rows.append({QString(letter) + QString::number(digit) + QLatin1String(rest), "1"});
     return questions(rows);
-}
-
-bool showAndActivate(WindowFixture& fx) {
-    fx.window->show();
-    QApplication::setActiveWindow(fx.window.get());
-    return QTest::qWaitForWindowActive(fx.window.get());
 }
 
 } // namespace
@@ -119,8 +115,7 @@ void TestTopicJump::choiceFromTheList() {
     QFETCH(QString, expectedNumber);
     QFETCH(QString, expectedMessage);
     WindowFixture fx(bank, {});
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.open(Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     if (w.Text1->text() != current)
         QVERIFY(goTo(w, current));
@@ -158,9 +153,8 @@ void TestTopicJump::numberJump() {
     QFETCH(QString, number);
     QFETCH(QString, expectedNumber);
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01")), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A01")));
 
     w.Command7_NewItem(number);
 
@@ -171,8 +165,7 @@ void TestTopicJump::numberJump() {
 
 void TestTopicJump::writingTheTopicNameDoesNotJump() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.open(Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     // Every step forward writes the topic name; none may jump back to the topic's start.
     QStringList seen{w.Text1->text()};
@@ -197,13 +190,10 @@ void TestTopicJump::typingInTheTopicBoxDoesNotJump_data() {
 void TestTopicJump::typingInTheTopicBoxDoesNotJump() {
     QFETCH(QString, typed);
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A02")));
     QLineEdit* edit = w.Combo1->lineEdit();
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    QVERIFY(giveFocus(edit));
     if (!typed.isEmpty()) {
         edit->selectAll();
         QTest::keyClicks(edit, typed);
@@ -219,15 +209,11 @@ void TestTopicJump::typingInTheTopicBoxDoesNotJump() {
 
 void TestTopicJump::leavingTheTopicBoxDoesNotJump() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A02")));
-    w.Combo1->lineEdit()->setFocus();
-    QTRY_VERIFY(w.Combo1->lineEdit()->hasFocus());
+    QVERIFY(giveFocus(w.Combo1->lineEdit()));
 
-    w.Option2->setFocus(); // as a click on the mode button takes the focus
-    QTRY_VERIFY(w.Option2->hasFocus());
+    QVERIFY(giveFocus(w.Option2)); // as a click on the mode button takes the focus
 
     QVERIFY(fx.dialogs.messages.isEmpty());
     QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
@@ -236,12 +222,9 @@ void TestTopicJump::leavingTheTopicBoxDoesNotJump() {
 void TestTopicJump::keyboardChoiceStillJumps() {
     // Stepping through the closed list with the arrow keys is a choice from the list.
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A02")));
-    w.Combo1->setFocus();
-    QTRY_VERIFY(w.Combo1->hasFocus());
+    QVERIFY(giveFocus(w.Combo1));
     QTest::keyClick(w.Combo1, Qt::Key_Up); // from the shown topic to the one above
 
     QVERIFY(fx.dialogs.messages.isEmpty());
@@ -252,22 +235,17 @@ void TestTopicJump::keyboardChoiceStillJumps() {
 void TestTopicJump::closingWithTheFocusInTheTopicBox() {
     // Closing the window ends editing in the box; that must not jump (nor crash).
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A02"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G1A02")));
-    w.Combo1->lineEdit()->setFocus();
-    QTRY_VERIFY(w.Combo1->lineEdit()->hasFocus());
+    QVERIFY(giveFocus(w.Combo1->lineEdit()));
     fx.window.reset();
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
 void TestTopicJump::wheelOverTheTopicBoxDoesNotJump() {
     WindowFixture fx;
-    QVERIFY2(fx.open(), qPrintable(fx.lastError));
-    QVERIFY(showAndActivate(fx));
+    QVERIFY2(fx.openOn(QStringLiteral("G0A02"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QVERIFY(goTo(w, QStringLiteral("G0A02")));
     const QPoint centre = w.Combo1->rect().center();
     QWheelEvent wheel(centre, w.Combo1->mapToGlobal(centre), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

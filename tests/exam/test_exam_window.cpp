@@ -3,6 +3,7 @@
 
 #include "exam/exam_choice_button.h"
 #include "exam/frm_exam.h"
+#include "learner_actions.h"
 #include "main_window/frm_theo.h"
 #include "window_fixture.h"
 
@@ -17,11 +18,6 @@
 
 namespace {
 
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -32,10 +28,6 @@ QStringList comboItems(const QComboBox* box) {
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
     return items;
-}
-
-TestQuestion question(const QString& number, const QString& answer) {
-    return {number, number + QStringLiteral("?"), answer, "a", "b", "c", "d"};
 }
 
 // The key that answers a choice value on the current question, as the learner sees it.
@@ -162,15 +154,12 @@ void TestExamWindow::refusedDraws_data() {
     QTest::addColumn<QVector<TestQuestion>>("bank");
     QTest::addColumn<QString>("named");
     QTest::newRow("group without a valid answer")
-        << QVector<TestQuestion>{question("G0A01", "1"), question("G1A01", "x"),
-                                 question("G1A02", "5"), question("G2B01", "2")}
+        << questions({{"G0A01", "1"}, {"G1A01", "x"}, {"G1A02", "5"}, {"G2B01", "2"}})
         << "groups have no question with a valid number and an answer of 1 to 4: G1A.";
     QTest::newRow("group of invalid numbers only")
-        << QVector<TestQuestion>{question("G0A01", "1"), question("G0B1", "2"),
-                                 question("G0BX1", "1")}
-        << ": G0B.";
+        << questions({{"G0A01", "1"}, {"G0B1", "2"}, {"G0BX1", "1"}}) << ": G0B.";
     QTest::newRow("no question of the pool letter")
-        << QVector<TestQuestion>{question("Q-1", "1")} << "has no question of pool Q.";
+        << questions({{"Q-1", "1"}}) << "has no question of pool Q.";
 }
 
 void TestExamWindow::refusedDraws() {

@@ -2,6 +2,7 @@
 // start-up in order, the shuffled rows, the browse bar, and a bank that will not open.
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
+#include "learner_actions.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
@@ -113,7 +114,7 @@ private slots:
         WindowFixture fx;
         QVERIFY(fx.open());
         fx.window->show();
-        auto* widget = fx.window->findChild<QWidget*>(name);
+        QWidget* widget = control(fx.window.get(), name);
         QVERIFY2(widget, qPrintable(name));
         QCOMPARE(twipsRect(widget), geometry);
         QCOMPARE(widget->isVisible(), shown);

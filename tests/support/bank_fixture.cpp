@@ -110,3 +110,23 @@ QVector<TestHint> TestBank::sampleHints() {
             {QStringLiteral("G1A01"), QStringLiteral("See section 97.301(d).")},
             {QStringLiteral("G5A01"), QStringLiteral("Ohm's law")}};
 }
+
+QVector<TestQuestion> questions(const QVector<std::pair<QString, QString>>& numbersAndAnswers) {
+    QVector<TestQuestion> result;
+    for (const auto& [number, answer] : numbersAndAnswers)
+        result << TestQuestion{number,
+                               QStringLiteral("Stem of %1?").arg(number),
+                               answer,
+                               QStringLiteral("%1 A").arg(number),
+                               QStringLiteral("%1 B").arg(number),
+                               QStringLiteral("%1 C").arg(number),
+                               QStringLiteral("%1 D").arg(number)};
+    return result;
+}
+
+QVector<TestQuestion> plainQuestions(const QStringList& numbers) {
+    QVector<std::pair<QString, QString>> rows;
+    for (const QString& number : numbers)
+        rows.append({number, QStringLiteral("1")});
+    return questions(rows);
+}

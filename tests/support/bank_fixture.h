@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
+#include <utility>
 
 // One question as the tests write it into a bank: number, stem, answer, choices A to D.
 struct TestQuestion {
@@ -46,5 +47,11 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Questions given as number and answer field; stems and choices name their number
+// ("Stem of G1A01?", "G1A01 A").
+QVector<TestQuestion> questions(const QVector<std::pair<QString, QString>>& numbersAndAnswers);
+// Questions given by number alone, each answered by choice 1.
+QVector<TestQuestion> plainQuestions(const QStringList& numbers);
 
 #endif

@@ -1,19 +1,9 @@
 #include "window_fixture.h"
 
+#include "learner_actions.h"
 #include "main_window/frm_theo.h"
 
-#include <QPushButton>
 #include <QtTest>
-
-bool press(QPushButton* button) {
-    if (!button || !button->isEnabled()) {
-        qWarning("press: %s is missing or disabled",
-                 button ? qPrintable(button->objectName()) : "button");
-        return false;
-    }
-    button->click();
-    return true;
-}
 
 void FakeDialogs::message(QWidget*, const QString& text) {
     messages << text;
@@ -41,10 +31,27 @@ WindowFixture::WindowFixture(const QVector<TestQuestion>& questions, const QVect
 
 WindowFixture::~WindowFixture() = default;
 
-bool WindowFixture::open() {
+bool WindowFixture::open(Shown shown) {
     const BankStatus status = window->openQuestionBank();
     lastError = status.reason();
-    return status.ok();
+    if (!status.ok())
+        return false;
+    if (shown == Shown::onScreen && !showWindow(window.get()))
+        lastError = QStringLiteral("the window did not come on screen");
+    else if (shown == Shown::active && !showAndActivate(window.get()))
+        lastError = QStringLiteral("the window did not become the active one");
+    else
+        return true;
+    return false;
+}
+
+bool WindowFixture::openOn(const QString& number, Shown shown) {
+    if (!open(shown))
+        return false;
+    if (goTo(*window, number))
+        return true;
+    lastError = QStringLiteral("there is no question %1 to go to").arg(number);
+    return false;
 }
 
 bool WindowFixture::restart() {

@@ -10,11 +10,6 @@
 #include <memory>
 
 class FrmTheo;
-class QPushButton;
-
-// Clicks a button the way a person would, after checking that one could; warns and
-// returns false when the button is missing, disabled or hidden from the learner's reach.
-bool press(QPushButton* button);
 
 // Dialogs answered by the test: messages are recorded, input boxes return prepared answers.
 class FakeDialogs : public Dialogs {
@@ -48,6 +43,10 @@ public:
     int rndCalls = 0;
 };
 
+// How far a test brings the window before it starts: left unshown, on screen (so that
+// its controls take real clicks), or also the active window (so that keys reach it).
+enum class Shown { no, onScreen, active };
+
 // A bank in a temporary folder and a main window on it, opened as at program start.
 class WindowFixture {
 public:
@@ -58,8 +57,11 @@ public:
                            double draw = 0.0);
     ~WindowFixture();
 
-    // Opens the question bank; false (with the reason in lastError) when it fails.
-    bool open();
+    // Opens the question bank and shows the window as asked; false (with the reason in
+    // lastError) when a step fails.
+    bool open(Shown shown = Shown::no);
+    // The same, then goes to that question as a search would.
+    bool openOn(const QString& number, Shown shown = Shown::no);
     // Closes the window and creates a new one on the same folder (a restart).
     bool restart();
 
