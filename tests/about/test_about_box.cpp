@@ -1,6 +1,7 @@
 // The About box: its one instance, its design settings, and how it gets out of the way
 // (OK, another window of the program becoming active, its close box) without ever
 // blocking the main window.
+// SPDX-License-Identifier: MIT
 
 #include "about/frm_about.h"
 #include "learner_actions.h"

@@ -1,5 +1,6 @@
 // The committed About picture and program icon: the file formats the About box and the
 // desktop rely on, and the icon the windows get from the resources.
+// SPDX-License-Identifier: MIT
 
 #include "main_window/program_identity.h"
 

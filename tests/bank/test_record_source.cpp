@@ -1,5 +1,6 @@
 // The record source: row order, moves at both ends, searches, write-back of changed
 // boxes, new and deleted rows, refused saves, and files that are not a question bank.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/field_binding.h"

@@ -1,4 +1,5 @@
 // The figure catalogue: which question numbers have a figure, in which bitmap, sized how.
+// SPDX-License-Identifier: MIT
 
 #include "display/figure_catalogue.h"
 

@@ -1,5 +1,6 @@
 // The figure step and the figure and table windows: which bitmap a question loads,
 // where the window goes, how big it gets, and how the windows live and die.
+// SPDX-License-Identifier: MIT
 
 #include "display/frm_picture.h"
 #include "display/frm_table.h"

@@ -1,5 +1,6 @@
 // What a question change does to the main window: labels laid over their boxes, the
 // topic box, the hint look-up, and the hint box with the Hint button and Hints menu.
+// SPDX-License-Identifier: MIT
 
 #include "display/frm_picture.h"
 #include "drill/answer_placement.h"

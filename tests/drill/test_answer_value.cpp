@@ -1,3 +1,5 @@
+// The answer value: which answer fields read as which number, and which choice each matches.
+// SPDX-License-Identifier: MIT
 #include "drill/answer_value.h"
 
 #include <QtTest>

@@ -1,7 +1,8 @@
 // The widget-free rules of start-up: the answer placement and the topic catalogue.
+// SPDX-License-Identifier: MIT
+#include "bank/text_rules.h"
 #include "drill/answer_placement.h"
 #include "drill/topic_catalogue.h"
-#include "bank/text_rules.h"
 
 #include <QtTest>
 #include <set>
@@ -78,14 +79,22 @@ private slots:
         QTest::addColumn<QChar>("letter");
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("code"); // empty: refused
-        QTest::newRow("G RF Safety") << QChar('G') << "RF Safety" << "G0A01";
-        QTest::newRow("T RF Safety") << QChar('T') << "RF Safety" << "T0A01";
-        QTest::newRow("N RF Safety") << QChar('N') << "RF Safety" << "";
-        QTest::newRow("A RF Safety") << QChar('A') << "RF Safety" << "";
-        QTest::newRow("N Practical Circuits") << QChar('N') << "Practical Circuits" << "N7A01";
-        QTest::newRow("E last topic") << QChar('E') << "Antennas And Feed Lines" << "E9A01";
-        QTest::newRow("not a topic") << QChar('G') << "Commission's rules" << "";
-        QTest::newRow("lower-case letter") << QChar('g') << "RF Safety" << "";
+        QTest::newRow("G RF Safety") << QChar('G') << "RF Safety"
+                                     << "G0A01";
+        QTest::newRow("T RF Safety") << QChar('T') << "RF Safety"
+                                     << "T0A01";
+        QTest::newRow("N RF Safety") << QChar('N') << "RF Safety"
+                                     << "";
+        QTest::newRow("A RF Safety") << QChar('A') << "RF Safety"
+                                     << "";
+        QTest::newRow("N Practical Circuits") << QChar('N') << "Practical Circuits"
+                                              << "N7A01";
+        QTest::newRow("E last topic") << QChar('E') << "Antennas And Feed Lines"
+                                      << "E9A01";
+        QTest::newRow("not a topic") << QChar('G') << "Commission's rules"
+                                     << "";
+        QTest::newRow("lower-case letter") << QChar('g') << "RF Safety"
+                                           << "";
     }
     void startCodes() {
         QFETCH(QChar, letter);

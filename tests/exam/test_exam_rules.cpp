@@ -1,5 +1,6 @@
 // The practice exam's rules: which rows the draw may take and in what order, the pass
 // mark, and scoring with right, wrong and unanswered answers.
+// SPDX-License-Identifier: MIT
 
 #include "exam/exam_draw.h"
 #include "exam/exam_score.h"

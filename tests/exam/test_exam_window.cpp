@@ -1,5 +1,6 @@
 // The practice exam window on a real bank: taking an exam from the File menu to
 // "Study these", the draws it refuses, leaving it, and a bank changed under it.
+// SPDX-License-Identifier: MIT
 
 #include "exam/exam_choice_button.h"
 #include "exam/frm_exam.h"

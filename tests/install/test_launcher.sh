@@ -2,6 +2,7 @@
 # The installed launcher on a stand-in installation: the first start makes the working
 # folder, a second start keeps the learner's bank, and the two failures create nothing.
 # Usage: test_launcher.sh LAUNCHER
+# SPDX-License-Identifier: MIT
 set -eu
 fail() { echo "FAIL: $*" >&2; exit 1; }
 t=$(mktemp -d)

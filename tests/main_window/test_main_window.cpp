@@ -1,5 +1,6 @@
 // The main window as a learner first meets it: controls where the layout puts them,
 // start-up in order, the shuffled rows, the browse bar, and a bank that will not open.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "learner_actions.h"

@@ -1,5 +1,6 @@
 // Long texts in the field labels: drawn smaller in half points, cut short only below
 // 6.5 points, and every question of the pool we ship whole in its box.
+// SPDX-License-Identifier: MIT
 #include "bank/pool_text_parser.h"
 #include "main_window/click_label.h"
 #include "main_window/fonts.h"

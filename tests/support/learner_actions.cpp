@@ -1,4 +1,5 @@
 // The learner's actions on the windows under test, each checked before it is made.
+// SPDX-License-Identifier: MIT
 #include "learner_actions.h"
 
 #include "main_window/data_control.h"

@@ -1,5 +1,6 @@
 // The learner's actions on the windows under test (press, click, choose, go to a
 // question, type into an input box) and what the learner sees; shared by every window test.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_TESTS_SUPPORT_LEARNER_ACTIONS_H
 #define VARNEL_TESTS_SUPPORT_LEARNER_ACTIONS_H
 
