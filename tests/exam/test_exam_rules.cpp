@@ -23,10 +23,10 @@ private:
 };
 
 // Rows written "number|answer", their row ids counting from 1.
-QVector<ExamCandidate> rows(const QStringList& specs) {
+QVector<ExamCandidate> rows(const QStringList& written) {
     QVector<ExamCandidate> result;
-    for (const QString& spec : specs) {
-        const QStringList parts = spec.split(QLatin1Char('|'));
+    for (const QString& row : written) {
+        const QStringList parts = row.split(QLatin1Char('|'));
         result << ExamCandidate{result.size() + 1, parts.at(0), parts.value(1)};
     }
     return result;
