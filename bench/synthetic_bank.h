@@ -1,5 +1,6 @@
 // Synthetic banks for the benchmarks: question numbers for any size, a bank file of that many
-// questions and hints, and a median timer. SPDX-License-Identifier: MIT
+// questions and hints, and a median timer.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BENCH_SYNTHETIC_BANK_H
 #define VARNEL_BENCH_SYNTHETIC_BANK_H
 

@@ -1,5 +1,6 @@
 // The program: opens the question bank in the working folder, shows the main window, or reports why
-// the bank will not open. SPDX-License-Identifier: MIT
+// the bank will not open.
+// SPDX-License-Identifier: MIT
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
 #include "main_window/program_identity.h"

@@ -1,5 +1,6 @@
 // The About box: the picture with the program's name, maker and copyright lines over it, and OK; it
-// steps aside when another window of the program becomes active. SPDX-License-Identifier: MIT
+// steps aside when another window of the program becomes active.
+// SPDX-License-Identifier: MIT
 #include "about/frm_about.h"
 
 #include "main_window/fonts.h"

@@ -1,5 +1,6 @@
 // The text operations of the pool import: 16-bit position arithmetic, find, mid and cut, and number
-// reading and writing. SPDX-License-Identifier: MIT
+// reading and writing.
+// SPDX-License-Identifier: MIT
 #include "authoring/pool_text_ops.h"
 
 #include <limits>

@@ -1,5 +1,6 @@
 // The text operations of the pool import on 1-based 16-bit positions, each failing as an empty
-// optional when it leaves that range. SPDX-License-Identifier: MIT
+// optional when it leaves that range.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_AUTHORING_POOL_TEXT_OPS_H
 #define VARNEL_AUTHORING_POOL_TEXT_OPS_H
 

@@ -1,5 +1,6 @@
 // FrmTheo's handlers for record editing and search: New, Update, Delete, Search and the new record
-// pending between them. SPDX-License-Identifier: MIT
+// pending between them.
+// SPDX-License-Identifier: MIT
 #include "bank/text_rules.h"
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"

@@ -1,5 +1,6 @@
 // Where a bank came from: reading the pool's validity from its text, writing and reading it in the
-// bank, and judging the pool's age. SPDX-License-Identifier: MIT
+// bank, and judging the pool's age.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_info.h"
 
 #include "bank/bank_connection.h"

@@ -1,5 +1,6 @@
 // Where a bank came from: the pool it was built from and that pool's validity, kept in the bank
-// builder's own table. SPDX-License-Identifier: MIT
+// builder's own table.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_INFO_H
 #define VARNEL_BANK_BANK_INFO_H
 

@@ -1,5 +1,6 @@
 // The layout of the question bank file: the field lists of its two tables, their create statements
-// and lookup indexes. SPDX-License-Identifier: MIT
+// and lookup indexes.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 
 namespace BankSchema {

@@ -1,5 +1,6 @@
 // The layout of the question bank file: its bare name, its two tables and their fields, and the
-// indexes the record sources look up by. SPDX-License-Identifier: MIT
+// indexes the record sources look up by.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_SCHEMA_H
 #define VARNEL_BANK_BANK_SCHEMA_H
 

@@ -1,5 +1,6 @@
 // BankStatus, the outcome of an operation on the question bank: success, or the reason it failed in
-// words a learner can read. SPDX-License-Identifier: MIT
+// words a learner can read.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_STATUS_H
 #define VARNEL_BANK_BANK_STATUS_H
 

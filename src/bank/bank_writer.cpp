@@ -1,5 +1,6 @@
 // The bank writer: fills a temporary file beside the target with the questions and hints read from
-// pool text, then renames it over the target. SPDX-License-Identifier: MIT
+// pool text, then renames it over the target.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_writer.h"
 
 #include "bank/bank_file.h"

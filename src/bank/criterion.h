@@ -1,5 +1,6 @@
 // A search criterion of the form Field = 'value', taken apart so that it runs as a parameterised
-// query. SPDX-License-Identifier: MIT
+// query.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_CRITERION_H
 #define VARNEL_BANK_CRITERION_H
 

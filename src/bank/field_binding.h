@@ -1,5 +1,6 @@
 // FieldBinding: a control bound to one field of a record source, filled on every change of row and
-// written back when changed. SPDX-License-Identifier: MIT
+// written back when changed.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_FIELD_BINDING_H
 #define VARNEL_BANK_FIELD_BINDING_H
 

@@ -1,5 +1,6 @@
 // Reading pool sources: whole pool text files and folders of one-question files, named by their
-// numbers. SPDX-License-Identifier: MIT
+// numbers.
+// SPDX-License-Identifier: MIT
 #include "bank/pool_sources.h"
 
 #include <QDir>

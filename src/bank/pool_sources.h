@@ -1,5 +1,6 @@
 // Reading every pool source in order, a whole pool text file or a folder of one-question files,
-// failing at the first fault. SPDX-License-Identifier: MIT
+// failing at the first fault.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_POOL_SOURCES_H
 #define VARNEL_BANK_POOL_SOURCES_H
 

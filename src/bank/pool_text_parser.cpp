@@ -1,5 +1,6 @@
 // The pool-text parser: headings, number lines with their rule references, choices and separators
-// of the published layout, and the one-question layout. SPDX-License-Identifier: MIT
+// of the published layout, and the one-question layout.
+// SPDX-License-Identifier: MIT
 #include "bank/pool_text_parser.h"
 
 #include <QRegularExpression>

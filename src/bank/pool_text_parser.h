@@ -1,5 +1,6 @@
 // The pool-text parser: the active questions of pool text with where each was found, or why the
-// source could not be read. SPDX-License-Identifier: MIT
+// source could not be read.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_POOL_TEXT_PARSER_H
 #define VARNEL_BANK_POOL_TEXT_PARSER_H
 

@@ -1,5 +1,6 @@
 // The record source: one cursor over one table of the question bank, with its own connection, its
-// moves, searches, validate step and write-back. SPDX-License-Identifier: MIT
+// moves, searches, validate step and write-back.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_RECORD_SOURCE_H
 #define VARNEL_BANK_RECORD_SOURCE_H
 

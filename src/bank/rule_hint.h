@@ -1,5 +1,6 @@
 // The hint a question gets from the rule reference on its number line, pointing the learner to the
-// rule. SPDX-License-Identifier: MIT
+// rule.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_RULE_HINT_H
 #define VARNEL_BANK_RULE_HINT_H
 

@@ -1,5 +1,6 @@
 // SQLite's refusals in words: the primary result code, a busy file, and the cause and status a
-// learner reads. SPDX-License-Identifier: MIT
+// learner reads.
+// SPDX-License-Identifier: MIT
 #include "bank/sql_failure.h"
 
 #include <QSqlError>

@@ -1,5 +1,6 @@
 // Turning what SQLite says when it refuses an operation on the bank file into words that say what
-// happened and what to do. SPDX-License-Identifier: MIT
+// happened and what to do.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_SQL_FAILURE_H
 #define VARNEL_BANK_SQL_FAILURE_H
 

@@ -1,5 +1,6 @@
 // Text rules of the question bank: trimming spaces, and only spaces, before question numbers are
-// compared. SPDX-License-Identifier: MIT
+// compared.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_TEXT_RULES_H
 #define VARNEL_BANK_TEXT_RULES_H
 

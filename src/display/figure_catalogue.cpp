@@ -1,5 +1,6 @@
 // The figure catalogue's table: every question number with a figure, grouped by the bitmap it
-// refers to. SPDX-License-Identifier: MIT
+// refers to.
+// SPDX-License-Identifier: MIT
 #include "display/figure_catalogue.h"
 
 #include <array>

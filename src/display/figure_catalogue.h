@@ -1,5 +1,6 @@
 // The figure catalogue: the fixed table from question numbers to the figure bitmaps they refer to
-// and their sizing. SPDX-License-Identifier: MIT
+// and their sizing.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DISPLAY_FIGURE_CATALOGUE_H
 #define VARNEL_DISPLAY_FIGURE_CATALOGUE_H
 

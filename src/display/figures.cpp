@@ -1,5 +1,6 @@
 // FrmTheo's handlers for figures: the figure step of a question change, the figure and table
-// windows and where they go on the screen. SPDX-License-Identifier: MIT
+// windows and where they go on the screen.
+// SPDX-License-Identifier: MIT
 #include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"

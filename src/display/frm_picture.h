@@ -1,5 +1,6 @@
 // The figure window: the bitmap a question refers to, and OK, with the sizes the figure step works
-// with kept in twips. SPDX-License-Identifier: MIT
+// with kept in twips.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DISPLAY_FRM_PICTURE_H
 #define VARNEL_DISPLAY_FRM_PICTURE_H
 

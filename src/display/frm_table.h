@@ -1,5 +1,6 @@
 // The table window: the rich-text file NTO-1.rtf, which can be read, selected and copied but not
-// changed. SPDX-License-Identifier: MIT
+// changed.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DISPLAY_FRM_TABLE_H
 #define VARNEL_DISPLAY_FRM_TABLE_H
 

@@ -1,5 +1,6 @@
 // FrmTheo's handlers for the question change: the labels over their boxes, the topic box, the hint
-// look-up, the Hint button and menu, and the validate step. SPDX-License-Identifier: MIT
+// look-up, the Hint button and menu, and the validate step.
+// SPDX-License-Identifier: MIT
 #include "bank/text_rules.h"
 #include "drill/topic_catalogue.h"
 #include "main_window/click_label.h"

@@ -1,5 +1,6 @@
 // The rich-text reader: groups, control words, paragraphs, character formats and tables of RTF into
-// a QTextDocument, with limits against hostile input. SPDX-License-Identifier: MIT
+// a QTextDocument, with limits against hostile input.
+// SPDX-License-Identifier: MIT
 #include "display/rtf_reader.h"
 
 #include <QFile>

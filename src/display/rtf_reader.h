@@ -1,5 +1,6 @@
 // The rich-text reader: the subset of RTF that the table window's file needs, read into a
-// QTextDocument. SPDX-License-Identifier: MIT
+// QTextDocument.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DISPLAY_RTF_READER_H
 #define VARNEL_DISPLAY_RTF_READER_H
 

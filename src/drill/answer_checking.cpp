@@ -1,5 +1,6 @@
 // FrmTheo's handlers for answer checking and modes: the clicks on the four choices, the check, the
-// drill and study options, the right choice in blue. SPDX-License-Identifier: MIT
+// drill and study options, the right choice in blue.
+// SPDX-License-Identifier: MIT
 #include "bank/text_rules.h"
 #include "display/frm_picture.h"
 #include "drill/answer_value.h"

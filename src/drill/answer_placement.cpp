@@ -1,5 +1,6 @@
 // The answer placement: the placement number of a draw and the tops of the four choice rows it
-// gives. SPDX-License-Identifier: MIT
+// gives.
+// SPDX-License-Identifier: MIT
 #include "drill/answer_placement.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // The answer placement: the screen order of the four choices for a run, one of six orders drawn
-// once. SPDX-License-Identifier: MIT
+// once.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DRILL_ANSWER_PLACEMENT_H
 #define VARNEL_DRILL_ANSWER_PLACEMENT_H
 

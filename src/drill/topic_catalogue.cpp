@@ -1,5 +1,6 @@
 // The topic catalogue's table: the ten topic names, which pool letters take which subelements, and
-// the code of each topic. SPDX-License-Identifier: MIT
+// the code of each topic.
+// SPDX-License-Identifier: MIT
 #include "drill/topic_catalogue.h"
 
 namespace TopicCatalogue {

@@ -1,5 +1,6 @@
 // The topic catalogue: the ten topics (subelements G0 to G9) and the pool letters they are known
-// under. SPDX-License-Identifier: MIT
+// under.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_DRILL_TOPIC_CATALOGUE_H
 #define VARNEL_DRILL_TOPIC_CATALOGUE_H
 

@@ -1,5 +1,6 @@
 // FrmTheo's handlers for topic and number jumps: a choice from the topic list and going to a
-// question by its number. SPDX-License-Identifier: MIT
+// question by its number.
+// SPDX-License-Identifier: MIT
 #include "drill/topic_catalogue.h"
 #include "main_window/data_control.h"
 #include "main_window/dialogs.h"

@@ -1,5 +1,6 @@
 // Drawing a practice exam from the question bank through a read-only connection of its own, gone
-// when the draw returns. SPDX-License-Identifier: MIT
+// when the draw returns.
+// SPDX-License-Identifier: MIT
 #include "exam/exam_bank.h"
 
 #include "bank/bank_connection.h"

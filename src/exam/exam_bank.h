@@ -1,5 +1,6 @@
 // The practice exam's bank reader: the paper drawn from the question bank, read-only, or why there
-// is none. SPDX-License-Identifier: MIT
+// is none.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_EXAM_EXAM_BANK_H
 #define VARNEL_EXAM_EXAM_BANK_H
 

@@ -1,5 +1,6 @@
 // An answer row of the practice exam: its wrapped text fitted to its box, its hit area and its
-// painting. SPDX-License-Identifier: MIT
+// painting.
+// SPDX-License-Identifier: MIT
 #include "exam/exam_choice_button.h"
 
 #include <QFontMetrics>

@@ -1,5 +1,6 @@
 // An answer row of the practice exam: a large radio button showing its letter and the choice's
-// wrapped text, taking a click anywhere on it. SPDX-License-Identifier: MIT
+// wrapped text, taking a click anywhere on it.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_EXAM_EXAM_CHOICE_BUTTON_H
 #define VARNEL_EXAM_EXAM_CHOICE_BUTTON_H
 

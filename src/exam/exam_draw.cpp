@@ -1,5 +1,6 @@
 // The practice exam's draw: the group of each question, which rows may be asked, one row per group
-// and the order of the choices. SPDX-License-Identifier: MIT
+// and the order of the choices.
+// SPDX-License-Identifier: MIT
 #include "exam/exam_draw.h"
 
 #include "bank/pool_text_parser.h"

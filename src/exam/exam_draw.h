@@ -1,5 +1,6 @@
 // The practice exam's draw: the rows of table pool as the draw sees them and the plan it makes, one
-// row per group. SPDX-License-Identifier: MIT
+// row per group.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_EXAM_EXAM_DRAW_H
 #define VARNEL_EXAM_EXAM_DRAW_H
 

@@ -1,5 +1,6 @@
 // Scoring a practice exam: right answers per topic, the result, the pass mark and the verdict; an
-// unanswered question counts as wrong. SPDX-License-Identifier: MIT
+// unanswered question counts as wrong.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_EXAM_EXAM_SCORE_H
 #define VARNEL_EXAM_EXAM_SCORE_H
 

@@ -1,5 +1,6 @@
 // The practice exam window: its controls and layout, one question at a time, Finish, the result per
-// topic and the review of missed questions. SPDX-License-Identifier: MIT
+// topic and the review of missed questions.
+// SPDX-License-Identifier: MIT
 #include "exam/frm_exam.h"
 
 #include "display/figure_catalogue.h"

@@ -1,5 +1,6 @@
 // The practice exam window: one question at a time, answers changeable until Finish, then the
-// result and the review of missed questions. SPDX-License-Identifier: MIT
+// result and the review of missed questions.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_EXAM_FRM_EXAM_H
 #define VARNEL_EXAM_FRM_EXAM_H
 

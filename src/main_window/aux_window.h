@@ -1,5 +1,6 @@
 // AuxWindow: holds one auxiliary window that exists at most once, created hidden when first used
-// and discarded when closed. SPDX-License-Identifier: MIT
+// and discarded when closed.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_AUX_WINDOW_H
 #define VARNEL_MAIN_WINDOW_AUX_WINDOW_H
 

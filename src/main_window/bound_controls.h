@@ -1,5 +1,6 @@
 // Controls bound to a field of a record source: a text box whose changes go back into the row, and
-// a label. SPDX-License-Identifier: MIT
+// a label.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_BOUND_CONTROLS_H
 #define VARNEL_MAIN_WINDOW_BOUND_CONTROLS_H
 

@@ -1,5 +1,6 @@
 // The browse bar: its first, previous, next and last buttons and its caption over one record
-// source. SPDX-License-Identifier: MIT
+// source.
+// SPDX-License-Identifier: MIT
 #include "main_window/data_control.h"
 
 #include <QLabel>

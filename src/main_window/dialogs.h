@@ -1,5 +1,6 @@
 // Dialogs: the message, input and yes/no dialogs the windows get from outside, so tests can answer
-// them. SPDX-License-Identifier: MIT
+// them.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_DIALOGS_H
 #define VARNEL_MAIN_WINDOW_DIALOGS_H
 

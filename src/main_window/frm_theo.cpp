@@ -1,5 +1,6 @@
 // The main window FrmTheo: its controls, their layout in twips, the menus, the bindings to the
-// record sources and the wiring of every handler. SPDX-License-Identifier: MIT
+// record sources and the wiring of every handler.
+// SPDX-License-Identifier: MIT
 #include "main_window/frm_theo.h"
 
 #include "about/frm_about.h"

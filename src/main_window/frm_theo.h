@@ -1,5 +1,6 @@
 // FrmTheo, the program's one main window: its controls by layout name, and its handlers grouped by
-// the file that defines them. SPDX-License-Identifier: MIT
+// the file that defines them.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_FRM_THEO_H
 #define VARNEL_MAIN_WINDOW_FRM_THEO_H
 

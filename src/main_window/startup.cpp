@@ -1,5 +1,6 @@
 // FrmTheo's start-up and shutdown: the load handler, opening the question bank, the unload handler
-// and Exit. SPDX-License-Identifier: MIT
+// and Exit.
+// SPDX-License-Identifier: MIT
 #include "drill/answer_placement.h"
 #include "drill/topic_catalogue.h"
 #include "main_window/data_control.h"

@@ -1,5 +1,6 @@
 // The topic choice guard: filtering the topic box's events so that only a choice from its list is
-// passed on. SPDX-License-Identifier: MIT
+// passed on.
+// SPDX-License-Identifier: MIT
 #include "main_window/topic_choice_guard.h"
 
 #include <QComboBox>

@@ -1,5 +1,6 @@
 // TopicChoiceGuard: passes on only the choices a learner makes from the topic list, not the end of
-// editing its text. SPDX-License-Identifier: MIT
+// editing its text.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_TOPIC_CHOICE_GUARD_H
 #define VARNEL_MAIN_WINDOW_TOPIC_CHOICE_GUARD_H
 

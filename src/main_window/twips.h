@@ -1,5 +1,6 @@
 // Twips (1440 to the inch, 15 to a logical pixel): conversion and placing controls at positions
-// given in twips. SPDX-License-Identifier: MIT
+// given in twips.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_TWIPS_H
 #define VARNEL_MAIN_WINDOW_TWIPS_H
 

@@ -1,5 +1,6 @@
 // WrapButton: a push button whose caption wraps at word boundaries when it does not fit on one
-// line. SPDX-License-Identifier: MIT
+// line.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_MAIN_WINDOW_WRAP_BUTTON_H
 #define VARNEL_MAIN_WINDOW_WRAP_BUTTON_H
 

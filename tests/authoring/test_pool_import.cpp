@@ -1,5 +1,6 @@
 // The pool text import: Next G9, Accept and Transfer through a whole cycle, where they stop, and
-// positions beyond the 16-bit range. SPDX-License-Identifier: MIT
+// positions beyond the 16-bit range.
+// SPDX-License-Identifier: MIT
 #include "learner_actions.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"

@@ -1,5 +1,6 @@
 // The text operations of the pool import: 16-bit arithmetic, find, cut and mid, and reading and
-// writing numbers. SPDX-License-Identifier: MIT
+// writing numbers.
+// SPDX-License-Identifier: MIT
 #include "authoring/pool_text_ops.h"
 
 #include <QtTest>

@@ -1,5 +1,6 @@
 // Record editing: Search, New then Update, Delete, an empty table, a refused Update, and a pending
-// record dropped on closing. SPDX-License-Identifier: MIT
+// record dropped on closing.
+// SPDX-License-Identifier: MIT
 #include "learner_actions.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"

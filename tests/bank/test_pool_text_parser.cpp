@@ -1,5 +1,6 @@
 // The pool-text parser: the quirks of published pools, a pool's structure, one-question files, bad
-// input, and the rule hints. SPDX-License-Identifier: MIT
+// input, and the rule hints.
+// SPDX-License-Identifier: MIT
 #include "bank/pool_text_parser.h"
 #include "bank/rule_hint.h"
 

@@ -1,5 +1,6 @@
 // The rich-text reader: text, character formats, alignment, tables and column widths, hostile and
-// random input, and the shipped table file. SPDX-License-Identifier: MIT
+// random input, and the shipped table file.
+// SPDX-License-Identifier: MIT
 #include "display/rtf_reader.h"
 
 #include <QRandomGenerator>

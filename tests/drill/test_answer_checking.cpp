@@ -1,5 +1,6 @@
 // Answer checking: a right answer moves on, a wrong one joins the missed list, the last question,
-// answer fields without a number, and drill mode's blue. SPDX-License-Identifier: MIT
+// answer fields without a number, and drill mode's blue.
+// SPDX-License-Identifier: MIT
 #include "learner_actions.h"
 #include "main_window/data_control.h"
 #include "main_window/frm_theo.h"

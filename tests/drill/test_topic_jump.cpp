@@ -1,5 +1,6 @@
 // Topic and number jumps: a choice from the topic list jumps, typing, leaving or scrolling the
-// topic box does not, and going to a number. SPDX-License-Identifier: MIT
+// topic box does not, and going to a number.
+// SPDX-License-Identifier: MIT
 #include "learner_actions.h"
 #include "main_window/click_label.h"
 #include "main_window/data_control.h"

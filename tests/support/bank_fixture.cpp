@@ -1,5 +1,6 @@
 // The bank fixture: writing test questions and hints into a bank file in a fresh folder and reading
-// its columns back. SPDX-License-Identifier: MIT
+// its columns back.
+// SPDX-License-Identifier: MIT
 #include "bank_fixture.h"
 
 #include "bank/bank_connection.h"

@@ -1,5 +1,6 @@
 // The bank fixture: test questions and hints written into a question bank file in a fresh temporary
-// working folder. SPDX-License-Identifier: MIT
+// working folder.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_TESTS_SUPPORT_BANK_FIXTURE_H
 #define VARNEL_TESTS_SUPPORT_BANK_FIXTURE_H
 

@@ -1,5 +1,6 @@
 // The window fixture: pressing a button as a person would, dialogs answered by the test, and the
-// main window opened on a test bank. SPDX-License-Identifier: MIT
+// main window opened on a test bank.
+// SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
 #include "learner_actions.h"

@@ -1,5 +1,6 @@
 // The window fixture: the main window on a test bank with dialogs answered by the test, a fixed
-// draw, and pressing a button as a person would. SPDX-License-Identifier: MIT
+// draw, and pressing a button as a person would.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_TESTS_SUPPORT_WINDOW_FIXTURE_H
 #define VARNEL_TESTS_SUPPORT_WINDOW_FIXTURE_H
 

@@ -1,5 +1,6 @@
 // The varnel-bank command line: a round trip from pool text, one-question folders, replacing a
-// bank, bad input, the arguments and the pool check. SPDX-License-Identifier: MIT
+// bank, bad input, the arguments and the pool check.
+// SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank_command.h"
 

@@ -1,5 +1,6 @@
 // The About picture drawn index by index: the sky, the moon, the stars, the hills, the mast and the
-// radio shack. SPDX-License-Identifier: MIT
+// radio shack.
+// SPDX-License-Identifier: MIT
 #include "about_scene.h"
 
 #include "indexed_canvas.h"

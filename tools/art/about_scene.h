@@ -1,5 +1,6 @@
 // The About picture: a night sky over a dark horizon with the antenna mast and the radio shack, and
-// its palette. SPDX-License-Identifier: MIT
+// its palette.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_ART_ABOUT_SCENE_H
 #define VARNEL_ART_ABOUT_SCENE_H
 

@@ -1,5 +1,6 @@
 // The BMP writer: the headers, palette and padded bottom-up rows of an uncompressed 8-bit bitmap
-// file. SPDX-License-Identifier: MIT
+// file.
+// SPDX-License-Identifier: MIT
 #include "bmp_writer.h"
 
 #include "indexed_canvas.h"

@@ -1,5 +1,6 @@
 // The BMP writer: the bytes of an uncompressed 8-bit bitmap file holding a canvas with a 256-entry
-// palette. SPDX-License-Identifier: MIT
+// palette.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_ART_BMP_WRITER_H
 #define VARNEL_ART_BMP_WRITER_H
 

@@ -1,5 +1,6 @@
 // The ICO writer: 16-colour icon images with their AND masks in one icon file, and a canvas as a
-// see-through image. SPDX-License-Identifier: MIT
+// see-through image.
+// SPDX-License-Identifier: MIT
 #include "ico_writer.h"
 
 #include "indexed_canvas.h"

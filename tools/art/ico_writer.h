@@ -1,5 +1,6 @@
 // The ICO writer: the bytes of an icon file holding each canvas as a 16-colour image, and the
-// see-through index. SPDX-License-Identifier: MIT
+// see-through index.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_ART_ICO_WRITER_H
 #define VARNEL_ART_ICO_WRITER_H
 

@@ -1,5 +1,6 @@
 // The program icon: a lattice tower with a red lamp sending out radio waves, in the sixteen
-// standard colours. SPDX-License-Identifier: MIT
+// standard colours.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_ART_ICON_ART_H
 #define VARNEL_ART_ICON_ART_H
 

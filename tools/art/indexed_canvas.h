@@ -1,5 +1,6 @@
 // IndexedCanvas: a picture of palette indices, top row first, so the bitmap files get exactly the
-// colours chosen. SPDX-License-Identifier: MIT
+// colours chosen.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_ART_INDEXED_CANVAS_H
 #define VARNEL_ART_INDEXED_CANVAS_H
 

@@ -1,5 +1,6 @@
 // The varnel-bank command line: its usage text, argument parsing, the pool age notice, and
-// building, checking and converting. SPDX-License-Identifier: MIT
+// building, checking and converting.
+// SPDX-License-Identifier: MIT
 #include "bank_command.h"
 
 #include "bank/bank_writer.h"

@@ -1,5 +1,6 @@
 // The varnel-bank command line: building a question bank from pool text, judging a bank's pool, and
-// converting a pool's figure. SPDX-License-Identifier: MIT
+// converting a pool's figure.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_TOOLS_BANK_BANK_COMMAND_H
 #define VARNEL_TOOLS_BANK_BANK_COMMAND_H
 

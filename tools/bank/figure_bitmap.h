@@ -1,5 +1,6 @@
 // Turning a pool's published figure into a BMP no larger than 800 x 600 pixels, aspect kept, for
-// the figure window. SPDX-License-Identifier: MIT
+// the figure window.
+// SPDX-License-Identifier: MIT
 #ifndef VARNEL_TOOLS_BANK_FIGURE_BITMAP_H
 #define VARNEL_TOOLS_BANK_FIGURE_BITMAP_H
 
