@@ -20,7 +20,7 @@ install(FILES resources/${VARNEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DAT
 configure_file(resources/${VARNEL_APP_ID}.metainfo.xml ${VARNEL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VARNEL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 32)
+foreach(size 16 32 64 128)
   install(FILES resources/varnel-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME varnel-theory.png)

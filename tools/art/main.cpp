@@ -4,6 +4,8 @@
 //   varnel.ico       32 x 32 and 16 x 16 images in 16 colours
 //   varnel-32.png    the same two images, which the program loads through QIcon
 //   varnel-16.png
+//   varnel-64.png    the 32 x 32 image with its pixels doubled and quadrupled, for the
+//   varnel-128.png   desktop's menus and launchers (installed in the hicolor theme)
 // Every run writes the same bytes, so rerunning after a change shows only real changes.
 // SPDX-License-Identifier: MIT
 
@@ -62,9 +64,17 @@ int main(int argc, char* argv[]) {
     const IndexedCanvas small = IconArt::small();
     const QList<QRgb> iconColours = IconArt::palette();
 
-    const QByteArray png32 = pngBytes(IcoWriter::toImage(large, iconColours));
+    const QImage image32 = IcoWriter::toImage(large, iconColours);
+    const QByteArray png32 = pngBytes(image32);
     const QByteArray png16 = pngBytes(IcoWriter::toImage(small, iconColours));
-    if (png32.isEmpty() || png16.isEmpty()) {
+    // The desktop's menus and launchers want larger icons: the 32 x 32 drawing with each
+    // pixel doubled or quadrupled, so it stays crisp instead of being blurred up.
+    const auto enlarged = [&](int size) {
+        return pngBytes(image32.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    };
+    const QByteArray png64 = enlarged(64);
+    const QByteArray png128 = enlarged(128);
+    if (png32.isEmpty() || png16.isEmpty() || png64.isEmpty() || png128.isEmpty()) {
         errors << "varnel-art: PNG writing is not available" << Qt::endl;
         return 1;
     }
@@ -73,6 +83,8 @@ int main(int argc, char* argv[]) {
         writeFile(folder, "about.bmp", BmpWriter::indexed8(scene, AboutScene::palette()), errors) &&
         writeFile(folder, "varnel.ico", IcoWriter::icon4({large, small}, iconColours), errors) &&
         writeFile(folder, "varnel-32.png", png32, errors) &&
-        writeFile(folder, "varnel-16.png", png16, errors);
+        writeFile(folder, "varnel-16.png", png16, errors) &&
+        writeFile(folder, "varnel-64.png", png64, errors) &&
+        writeFile(folder, "varnel-128.png", png128, errors);
     return written ? 0 : 1;
 }
