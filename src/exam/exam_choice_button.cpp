@@ -13,7 +13,7 @@ namespace {
 constexpr int margin = 6;
 constexpr int circle = 14;
 constexpr int letterWidth = 22;
-constexpr int markWidth = 96;
+constexpr int markWidth = 116;
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 // Fixed colours, as the study window's answer boxes: black on white (21:1), black on
 // the chosen row's pale yellow (19:1) and the right answer's pale green (18:1).

@@ -78,12 +78,15 @@ void FrmReview::createControls() {
     lblJudgement->setFont(judgementFont);
     lblHint = whiteBox(page, "lblHint", QStringLiteral("Hint"));
     cmdNext = button(page, "cmdNext", QStringLiteral("&Next"), QStringLiteral("Next question"));
+    // It has the focus after a wrong answer: Enter goes on, as Space does.
+    cmdNext->setAutoDefault(true);
 
     page = m_endPage;
     lblDone = fieldLabel(page, "lblDone", QStringLiteral("Result"));
     QFont doneFont = msSansSerif(12);
     doneFont.setBold(true);
     lblDone->setFont(doneFont);
+    lblDone->setContentsMargins(4, 2, 4, 2); // clear of its focus frame
     // Takes the focus when the end page appears, so a screen reader says it first.
     lblDone->setFocusPolicy(Qt::StrongFocus);
     lstRetried = named(new QListWidget(page), "lstRetried",
