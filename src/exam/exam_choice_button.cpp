@@ -44,10 +44,6 @@ void ExamChoiceButton::setMark(Mark mark) {
     refit();
 }
 
-TextFit::Fit ExamChoiceButton::shownText() const {
-    return m_fit;
-}
-
 QString ExamChoiceButton::markText() const {
     switch (m_mark) {
     case Mark::right:

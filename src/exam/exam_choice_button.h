@@ -27,8 +27,6 @@ public:
     void setChoiceText(const QString& text);
     void setMark(Mark mark);
     Mark mark() const { return m_mark; }
-    // How the text is drawn now: its point size, what is shown, whether it is cut short.
-    TextFit::Fit shownText() const;
 
 protected:
     bool hitButton(const QPoint& pos) const override;
