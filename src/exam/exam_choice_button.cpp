@@ -16,7 +16,7 @@ constexpr int letterWidth = 22;
 constexpr int markWidth = 116;
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 // Fixed colours, as the study window's answer boxes: black on white (21:1), black on
-// the chosen row's pale yellow (19:1) and the right answer's pale green (18:1).
+// the chosen row's pale yellow (20:1) and the right answer's pale green (18:1).
 const QColor paper(Qt::white);
 const QColor ink(Qt::black);
 const QColor chosenPaper(255, 255, 200);
