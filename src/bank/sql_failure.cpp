@@ -11,7 +11,9 @@ namespace {
 constexpr int sqliteBusy = 5;
 constexpr int sqliteLocked = 6;
 constexpr int sqliteReadOnly = 8;
+constexpr int sqliteCorrupt = 11;
 constexpr int sqliteFull = 13;
+constexpr int sqliteNotADatabase = 26;
 
 int primaryCode(const QSqlError& error) {
     bool ok = false;
@@ -37,6 +39,9 @@ QString cause(const QSqlError& error) {
         return QStringLiteral("the file is read-only");
     case sqliteFull:
         return QStringLiteral("the disk is full");
+    case sqliteCorrupt:
+    case sqliteNotADatabase:
+        return QStringLiteral("the file is damaged");
     default:
         return QString();
     }

@@ -17,7 +17,8 @@ namespace SqlFailure {
 // True when another connection holds the file (SQLITE_BUSY or SQLITE_LOCKED).
 bool isBusy(const QSqlError& error);
 // The cause as the learner can act on it, or an empty text for causes without words
-// of our own: another program using the file, a read-only file, a full disk.
+// of our own: another program using the file, a read-only file, a full disk, a
+// damaged file.
 QString cause(const QSqlError& error);
 // "what because <cause>" when the cause is known, else "what (<SQLite's text>)".
 BankStatus status(const QString& what, const QSqlError& error);

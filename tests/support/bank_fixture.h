@@ -42,6 +42,9 @@ public:
     QStringList numbers() const;
     // Makes the database refuse every new pool row, as a full disk or a lock would.
     bool refuseNewQuestions();
+    // Overwrites the header of the last leaf page of table pool, as a failing disk
+    // would: the rows before it still read. False when pool fills only one page.
+    bool damageLastPoolPage();
 
     // A small General-class bank: a few questions of several topics with some hints.
     static QVector<TestQuestion> sampleQuestions();
