@@ -441,41 +441,27 @@ private slots:
     }
 
     void bankFromElsewhereCannotMakeTheProgramWrite() {
-        // No look-up indexes, and triggers that would rewrite questions and add rows.
+        // No look-up index, and a trigger that would rewrite the answers and add hints.
         QVERIFY(bank->exec({QStringLiteral("DROP INDEX pool_GNumber_nocase"),
-                            QStringLiteral("DROP INDEX Hints_GN_nocase"),
-                            QStringLiteral("CREATE TRIGGER rewrite AFTER UPDATE ON Hints BEGIN "
-                                           "UPDATE pool SET Question = 'rewritten'; END"),
-                            QStringLiteral("CREATE TRIGGER grow AFTER UPDATE ON Hints BEGIN "
-                                           "INSERT INTO pool (GNumber) VALUES ('G9Z99'); END")}));
+                            QStringLiteral("CREATE TRIGGER rewrite AFTER UPDATE ON pool BEGIN "
+                                           "UPDATE pool SET answer = '9'; "
+                                           "INSERT INTO Hints (GN) VALUES ('G9Z99'); END")}));
         const QByteArray before = fileHash(bank->filePath());
         PoolCursor c;
-        RecordSource hints(BankSchema::hintsTable, BankSchema::hintFields());
-        FakeBox gn, text;
-        hints.bind(QStringLiteral("GN"), &gn);
-        hints.bind(QStringLiteral("hints"), &text);
         QVERIFY(c.source.open(bank->filePath()));
-        QVERIFY(hints.open(bank->filePath()));
-        // A study session without typing: questions change, their hints are looked up.
-        for (const char* number : {"G0A02", "G1A01", "G5A01", "G9D11"}) {
+        // Studying without typing writes nothing.
+        for (const char* number : {"G1A01", "G9D11", "G0A02"})
             QVERIFY(c.source.findFirst(QStringLiteral("GNumber = '%1'").arg(number)));
-            QVERIFY(hints.findFirst(QStringLiteral("GN = '%1'").arg(number), FindMode::LookUp));
-        }
-        QVERIFY(c.source.moveFirst());
         QVERIFY(c.source.moveNext());
         QCOMPARE(fileHash(bank->filePath()), before);
-
-        // A typed hint is saved, and only the hint.
-        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G5A01'"), FindMode::LookUp));
-        text.type(QStringLiteral("Typed"));
-        QVERIFY(hints.findFirst(QStringLiteral("GN = 'G1A01'"), FindMode::LookUp));
+        // Typed text is saved, and nothing else is.
+        c.box("Question").type(QStringLiteral("Typed"));
+        QVERIFY(c.source.moveNext());
         c.source.close();
-        hints.close();
-        QCOMPARE(bank->column(QStringLiteral("Hints"), QStringLiteral("hints")).last(),
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).at(2),
                  QStringLiteral("Typed"));
-        QCOMPARE(bank->numbers().size(), 8);
-        QVERIFY(!bank->column(QStringLiteral("pool"), QStringLiteral("Question"))
-                     .contains(QStringLiteral("rewritten")));
+        QVERIFY(!bank->column(QStringLiteral("pool"), QStringLiteral("answer")).contains("9"));
+        QCOMPARE(bank->column(QStringLiteral("Hints"), QStringLiteral("GN")).size(), 3);
     }
 
     void folderPermissionsAreNamedTruly() {
