@@ -1,5 +1,6 @@
 // The record source: row order, moves at both ends, searches, write-back of changed
-// boxes, new and deleted rows, refused saves, and files that are not a question bank.
+// boxes, new and deleted rows, refused saves, files that are not a question bank, banks
+// that hold triggers or lack indexes, and folders the program may not write or enter.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"

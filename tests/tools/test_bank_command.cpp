@@ -1,5 +1,5 @@
 // The varnel-bank command line: a round trip from pool text, one-question folders, replacing a
-// bank, bad input, the arguments and the pool check.
+// bank, bad input, the arguments (odd sources among them) and the pool check.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank_command.h"
