@@ -14,11 +14,18 @@ constexpr int sqliteReadOnly = 8;
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteFull = 13;
 constexpr int sqliteNotADatabase = 26;
+// The extended code of a read-only file whose folder refuses the journal beside it.
+constexpr int sqliteReadOnlyDirectory = sqliteReadOnly | (6 << 8);
 
-int primaryCode(const QSqlError& error) {
+int fullCode(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? code & 0xff : -1;
+    return ok ? code : -1;
+}
+
+int primaryCode(const QSqlError& error) {
+    const int code = fullCode(error);
+    return code < 0 ? code : code & 0xff;
 }
 
 } // namespace
@@ -30,12 +37,19 @@ bool isBusy(const QSqlError& error) {
     return code == sqliteBusy || code == sqliteLocked;
 }
 
-QString cause(const QSqlError& error) {
+QString cause(const QSqlError& error, const QString& folder) {
     if (isBusy(error))
         return QStringLiteral("another program is using the file; try again when that "
                               "program is closed");
     switch (primaryCode(error)) {
     case sqliteReadOnly:
+        // SQLite keeps a journal file beside the bank while it saves, so a writable file
+        // in a folder that cannot be written still cannot be changed.
+        if (fullCode(error) == sqliteReadOnlyDirectory)
+            return (folder.isEmpty() ? QStringLiteral("the folder of the file")
+                                     : QStringLiteral("the folder ") + folder) +
+                   QStringLiteral(" cannot be written, and saving needs a journal file there "
+                                  "beside the bank");
         return QStringLiteral("the file is read-only");
     case sqliteFull:
         return QStringLiteral("the disk is full");
@@ -47,8 +61,8 @@ QString cause(const QSqlError& error) {
     }
 }
 
-BankStatus status(const QString& what, const QSqlError& error) {
-    if (const QString known = cause(error); !known.isEmpty())
+BankStatus status(const QString& what, const QSqlError& error, const QString& folder) {
+    if (const QString known = cause(error, folder); !known.isEmpty())
         return BankStatus::failure(what + QStringLiteral(" because ") + known);
     const QString detail =
         error.databaseText().isEmpty() ? error.text().trimmed() : error.databaseText();

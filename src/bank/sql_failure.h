@@ -17,11 +17,11 @@ namespace SqlFailure {
 // True when another connection holds the file (SQLITE_BUSY or SQLITE_LOCKED).
 bool isBusy(const QSqlError& error);
 // The cause as the learner can act on it, or an empty text for causes without words
-// of our own: another program using the file, a read-only file, a full disk, a
-// damaged file.
-QString cause(const QSqlError& error);
+// of our own: another program using the file, a read-only file, a folder where SQLite
+// cannot make its journal (named when folder is given), a full disk, a damaged file.
+QString cause(const QSqlError& error, const QString& folder = QString());
 // "what because <cause>" when the cause is known, else "what (<SQLite's text>)".
-BankStatus status(const QString& what, const QSqlError& error);
+BankStatus status(const QString& what, const QSqlError& error, const QString& folder = QString());
 
 } // namespace SqlFailure
 

@@ -85,8 +85,15 @@ QStringList TestBank::numbers() const {
 }
 
 bool TestBank::refuseNewQuestions() {
-    return exec({QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON pool "
-                                "BEGIN SELECT RAISE(ABORT, 'refused'); END")});
+    // Not a trigger: the program does not run the triggers stored in a bank.
+    const qsizetype rows = numbers().size();
+    return exec({QStringLiteral("ALTER TABLE pool ADD COLUMN refuse "
+                                "CONSTRAINT refused CHECK (rowid <= %1)")
+                     .arg(rows)});
+}
+
+bool TestBank::acceptNewQuestions() {
+    return exec({QStringLiteral("ALTER TABLE pool DROP COLUMN refuse")});
 }
 
 QVector<TestQuestion> TestBank::sampleQuestions() {
