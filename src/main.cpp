@@ -11,7 +11,11 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(programTitle);
+    // The application name is the X11 window class; the desktop file name is the Wayland
+    // app id. Both are the desktop entry's name, which also is its StartupWMClass.
+    QApplication::setApplicationName(programAppId);
+    QApplication::setApplicationVersion(programVersion);
+    QGuiApplication::setDesktopFileName(programAppId);
     QtDialogs dialogs;
     ClockRandomDraw draw;
     FrmTheo window(QDir::currentPath(), dialogs, draw);

@@ -12,6 +12,11 @@
 // name the About box gives.
 inline const QString programTitle = QStringLiteral("Varnel Theory");
 
+// The desktop's name for the program: its desktop entry's file name (without
+// ".desktop"), its Wayland app id and its X11 window class, so docks and task bars
+// group the windows with the menu entry and show its icon.
+inline const QString programAppId = QStringLiteral("org.varnel.VarnelTheory");
+
 // The version, as set once in the project file.
 inline const QString programVersion = QStringLiteral(VARNEL_VERSION);
 
