@@ -8,11 +8,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "bank/bank_schema.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
+#include "drill/random_draw.h"
 #include "main_window/frm_theo.h"
-#include "main_window/random_draw.h"
 #include "synthetic_bank.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The program: opens the question bank in the working folder, shows the main window, or reports why
 // the bank will not open.
 // SPDX-License-Identifier: MIT
-#include "main_window/dialogs.h"
+#include "drill/random_draw.h"
 #include "main_window/frm_theo.h"
-#include "main_window/program_identity.h"
-#include "main_window/random_draw.h"
+#include "widgets/dialogs.h"
+#include "widgets/program_identity.h"
 
 #include <QApplication>
 #include <QDir>

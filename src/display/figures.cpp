@@ -5,7 +5,7 @@
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "bank/text_rules.h"
 #include "display/frm_picture.h"
 #include "drill/answer_value.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -6,7 +6,7 @@
 #include "bank/bank_connection.h"
 #include "bank/bank_schema.h"
 #include "bank/text_rules.h"
-#include "main_window/random_draw.h"
+#include "drill/random_draw.h"
 
 #include <QFileInfo>
 #include <QSqlDatabase>

@@ -4,8 +4,8 @@
 #include "bank/text_rules.h"
 #include "exam/exam_bank.h"
 #include "exam/frm_exam.h"
-#include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "widgets/dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -7,11 +7,11 @@
 #include "display/frm_picture.h"
 #include "exam/exam_bank.h"
 #include "exam/exam_choice_button.h"
-#include "main_window/dialogs.h"
-#include "main_window/fonts.h"
-#include "main_window/program_identity.h"
-#include "main_window/twips.h"
-#include "main_window/wrap_button.h"
+#include "widgets/dialogs.h"
+#include "widgets/fonts.h"
+#include "widgets/program_identity.h"
+#include "widgets/twips.h"
+#include "widgets/wrap_button.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -5,8 +5,8 @@
 #define VARNEL_MAIN_WINDOW_FRM_THEO_H
 
 #include "bank/bank_status.h"
-#include "main_window/aux_window.h"
 #include "main_window/shared_module.h"
+#include "widgets/aux_window.h"
 
 #include <QMainWindow>
 #include <QString>

@@ -2,9 +2,9 @@
 // mark, and scoring with right, wrong and unanswered answers.
 // SPDX-License-Identifier: MIT
 
+#include "drill/random_draw.h"
 #include "exam/exam_draw.h"
 #include "exam/exam_score.h"
-#include "main_window/random_draw.h"
 
 #include <QtTest>
 

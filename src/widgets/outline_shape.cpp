@@ -1,6 +1,6 @@
 // OutlineShape: painting the plain rectangle outline.
 // SPDX-License-Identifier: MIT
-#include "main_window/outline_shape.h"
+#include "widgets/outline_shape.h"
 
 #include <QPainter>
 

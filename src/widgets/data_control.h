@@ -1,8 +1,8 @@
 // DataControl: a record source on the window, the browse bar with its caption over one cursor of
 // the question bank.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_DATA_CONTROL_H
-#define VARNEL_MAIN_WINDOW_DATA_CONTROL_H
+#ifndef VARNEL_WIDGETS_DATA_CONTROL_H
+#define VARNEL_WIDGETS_DATA_CONTROL_H
 
 #include "bank/record_source.h"
 

@@ -1,7 +1,7 @@
 // The program's identity: its title, version and icon, as every window shows them.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_PROGRAM_IDENTITY_H
-#define VARNEL_MAIN_WINDOW_PROGRAM_IDENTITY_H
+#ifndef VARNEL_WIDGETS_PROGRAM_IDENTITY_H
+#define VARNEL_WIDGETS_PROGRAM_IDENTITY_H
 
 #include "varnel_version.h"
 

@@ -1,9 +1,9 @@
 // ClickLabel: a label that reports a click and may draw a single-line border of its own colour.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_CLICK_LABEL_H
-#define VARNEL_MAIN_WINDOW_CLICK_LABEL_H
+#ifndef VARNEL_WIDGETS_CLICK_LABEL_H
+#define VARNEL_WIDGETS_CLICK_LABEL_H
 
-#include "main_window/text_fit.h"
+#include "widgets/text_fit.h"
 
 #include <QColor>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Text boxes and labels bound to a field: filling them from the row and reporting typed or program
 // changes.
 // SPDX-License-Identifier: MIT
-#include "main_window/bound_controls.h"
+#include "widgets/bound_controls.h"
 
-#include "main_window/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // Twips (1440 to the inch, 15 to a logical pixel): conversion and placing controls at positions
 // given in twips.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_TWIPS_H
-#define VARNEL_MAIN_WINDOW_TWIPS_H
+#ifndef VARNEL_WIDGETS_TWIPS_H
+#define VARNEL_WIDGETS_TWIPS_H
 
 #include <QRect>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // Controls bound to a field of a record source: a text box whose changes go back into the row, and
 // a label.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_BOUND_CONTROLS_H
-#define VARNEL_MAIN_WINDOW_BOUND_CONTROLS_H
+#ifndef VARNEL_WIDGETS_BOUND_CONTROLS_H
+#define VARNEL_WIDGETS_BOUND_CONTROLS_H
 
 #include "bank/field_binding.h"
 

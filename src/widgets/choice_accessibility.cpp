@@ -1,8 +1,8 @@
 // The accessible interface of the field labels, registered with Qt's factory.
 // SPDX-License-Identifier: MIT
-#include "main_window/choice_accessibility.h"
+#include "widgets/choice_accessibility.h"
 
-#include "main_window/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
 // AuxWindow: holds one auxiliary window that exists at most once, created hidden when first used
 // and discarded when closed.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_AUX_WINDOW_H
-#define VARNEL_MAIN_WINDOW_AUX_WINDOW_H
+#ifndef VARNEL_WIDGETS_AUX_WINDOW_H
+#define VARNEL_WIDGETS_AUX_WINDOW_H
 
 #include <QPointer>
 #include <QWidget>

@@ -1,8 +1,8 @@
 // TopicChoiceGuard: passes on only the choices a learner makes from the topic list, not the end of
 // editing its text.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_TOPIC_CHOICE_GUARD_H
-#define VARNEL_MAIN_WINDOW_TOPIC_CHOICE_GUARD_H
+#ifndef VARNEL_WIDGETS_TOPIC_CHOICE_GUARD_H
+#define VARNEL_WIDGETS_TOPIC_CHOICE_GUARD_H
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 // Measures texts against boxes for the field labels.
 // SPDX-License-Identifier: MIT
-#include "main_window/text_fit.h"
+#include "widgets/text_fit.h"
 
 #include <QFontMetrics>
 #include <QRect>

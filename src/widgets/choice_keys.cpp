@@ -1,9 +1,9 @@
 // Answering by row from the keyboard; the choice labels' tab chain and row names.
 // SPDX-License-Identifier: MIT
-#include "main_window/choice_keys.h"
+#include "widgets/choice_keys.h"
 
 #include "drill/answer_keys.h"
-#include "main_window/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // The browse bar: its first, previous, next and last buttons and its caption over one record
 // source.
 // SPDX-License-Identifier: MIT
-#include "main_window/data_control.h"
+#include "widgets/data_control.h"
 
 #include <QLabel>
 #include <QToolButton>

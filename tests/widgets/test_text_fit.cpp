@@ -2,10 +2,10 @@
 // 6.5 points, and every question of the pool we ship whole in its box.
 // SPDX-License-Identifier: MIT
 #include "bank/pool_text_parser.h"
-#include "main_window/click_label.h"
-#include "main_window/fonts.h"
 #include "main_window/frm_theo.h"
-#include "main_window/text_fit.h"
+#include "widgets/click_label.h"
+#include "widgets/fonts.h"
+#include "widgets/text_fit.h"
 #include "window_fixture.h"
 
 #include <QFile>

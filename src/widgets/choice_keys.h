@@ -1,7 +1,7 @@
 // The four choice labels as keyboard controls, by the rows they stand in.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_CHOICE_KEYS_H
-#define VARNEL_MAIN_WINDOW_CHOICE_KEYS_H
+#ifndef VARNEL_WIDGETS_CHOICE_KEYS_H
+#define VARNEL_WIDGETS_CHOICE_KEYS_H
 
 #include <QObject>
 #include <array>

@@ -1,7 +1,7 @@
 // Pictures drawn at their design size on screens of any pixel density.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_SMOOTH_PIXMAP_H
-#define VARNEL_MAIN_WINDOW_SMOOTH_PIXMAP_H
+#ifndef VARNEL_WIDGETS_SMOOTH_PIXMAP_H
+#define VARNEL_WIDGETS_SMOOTH_PIXMAP_H
 
 #include <QPixmap>
 

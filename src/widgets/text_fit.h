@@ -1,7 +1,7 @@
 // The rule by which a field label fits a long text into the box it is given.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_TEXT_FIT_H
-#define VARNEL_MAIN_WINDOW_TEXT_FIT_H
+#ifndef VARNEL_WIDGETS_TEXT_FIT_H
+#define VARNEL_WIDGETS_TEXT_FIT_H
 
 #include <QFont>
 #include <QSize>

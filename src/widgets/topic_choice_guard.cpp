@@ -1,7 +1,7 @@
 // The topic choice guard: filtering the topic box's events so that only a choice from its list is
 // passed on.
 // SPDX-License-Identifier: MIT
-#include "main_window/topic_choice_guard.h"
+#include "widgets/topic_choice_guard.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 // Scales pictures for high-density screens.
 // SPDX-License-Identifier: MIT
-#include "main_window/smooth_pixmap.h"
+#include "widgets/smooth_pixmap.h"
 
 #include <cmath>
 

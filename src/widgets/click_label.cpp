@@ -1,8 +1,8 @@
 // ClickLabel: a click as a left press and release over the label, and its border of its own colour.
 // SPDX-License-Identifier: MIT
-#include "main_window/click_label.h"
+#include "widgets/click_label.h"
 
-#include "main_window/choice_accessibility.h"
+#include "widgets/choice_accessibility.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // The clock-seeded random draw of start-up.
 // SPDX-License-Identifier: MIT
-#include "main_window/random_draw.h"
+#include "drill/random_draw.h"
 
 #include <chrono>
 

@@ -1,8 +1,8 @@
 // Dialogs: the message, input and yes/no dialogs the windows get from outside, so tests can answer
 // them.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_DIALOGS_H
-#define VARNEL_MAIN_WINDOW_DIALOGS_H
+#ifndef VARNEL_WIDGETS_DIALOGS_H
+#define VARNEL_WIDGETS_DIALOGS_H
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // The program's icon, from the resources in both sizes.
 // SPDX-License-Identifier: MIT
-#include "main_window/program_identity.h"
+#include "widgets/program_identity.h"
 
 #include <QSize>
 #include <QString>

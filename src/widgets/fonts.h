@@ -1,7 +1,7 @@
 // The windows' design fonts at a point size, with substitutes where the design face is missing.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_FONTS_H
-#define VARNEL_MAIN_WINDOW_FONTS_H
+#ifndef VARNEL_WIDGETS_FONTS_H
+#define VARNEL_WIDGETS_FONTS_H
 
 #include <QFont>
 #include <QStringList>

@@ -1,8 +1,8 @@
 // RandomDraw: the pseudo-random draw of start-up, uniform in [0, 1), seeded from the clock; tests
 // pass a fixed one.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_RANDOM_DRAW_H
-#define VARNEL_MAIN_WINDOW_RANDOM_DRAW_H
+#ifndef VARNEL_DRILL_RANDOM_DRAW_H
+#define VARNEL_DRILL_RANDOM_DRAW_H
 
 #include <cstdint>
 #include <random>

@@ -1,7 +1,7 @@
 // The dialogs a learner sees: the message box, the input box and the yes/no question.
 // SPDX-License-Identifier: MIT
-#include "main_window/dialogs.h"
-#include "main_window/program_identity.h"
+#include "widgets/dialogs.h"
+#include "widgets/program_identity.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // OutlineShape: a plain rectangle outline that groups controls, with no fill and no input.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_OUTLINE_SHAPE_H
-#define VARNEL_MAIN_WINDOW_OUTLINE_SHAPE_H
+#ifndef VARNEL_WIDGETS_OUTLINE_SHAPE_H
+#define VARNEL_WIDGETS_OUTLINE_SHAPE_H
 
 #include <QColor>
 #include <QWidget>

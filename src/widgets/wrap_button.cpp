@@ -1,6 +1,6 @@
 // WrapButton: painting a caption that wraps at word boundaries.
 // SPDX-License-Identifier: MIT
-#include "main_window/wrap_button.h"
+#include "widgets/wrap_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

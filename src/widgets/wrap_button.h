@@ -1,8 +1,8 @@
 // WrapButton: a push button whose caption wraps at word boundaries when it does not fit on one
 // line.
 // SPDX-License-Identifier: MIT
-#ifndef VARNEL_MAIN_WINDOW_WRAP_BUTTON_H
-#define VARNEL_MAIN_WINDOW_WRAP_BUTTON_H
+#ifndef VARNEL_WIDGETS_WRAP_BUTTON_H
+#define VARNEL_WIDGETS_WRAP_BUTTON_H
 
 #include <QPushButton>
 
