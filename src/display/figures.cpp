@@ -74,6 +74,13 @@ void FrmTheo::Command11_Click() {
     window->activateWindow();
 }
 
+FrmPicture* FrmTheo::createFrmPicture() {
+    return new FrmPicture;
+}
+FrmTable* FrmTheo::createFrmTable() {
+    return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf")));
+}
+
 FrmPicture* FrmTheo::frmPicture() {
     return m_frmPicture.get();
 }

@@ -3,10 +3,8 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/frm_theo.h"
 
-#include "about/frm_about.h"
 #include "bank/bank_schema.h"
-#include "display/frm_picture.h"
-#include "display/frm_table.h"
+#include "drill/missed_list.h"
 #include "widgets/bound_controls.h"
 #include "widgets/choice_keys.h"
 #include "widgets/click_label.h"
@@ -91,9 +89,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, b
 
 FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, QWidget* parent)
     : QMainWindow(parent), m_workingDir(workingDir), m_dialogs(dialogs), m_draw(draw),
-      m_frmPicture([] { return new FrmPicture; }),
-      m_frmTable([this] { return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf"))); }),
-      m_frmAbout([] { return new FrmAbout; }), m_frmExam([this] { return createFrmExam(); }) {
+      // Each auxiliary window is built in its menu file, which alone sees its class.
+      m_frmPicture([this] { return createFrmPicture(); }),
+      m_frmTable([this] { return createFrmTable(); }), m_frmAbout([] { return createFrmAbout(); }),
+      m_frmExam([this] { return createFrmExam(); }) {
     setObjectName(QStringLiteral("frmTheo"));
     setWindowTitle(programTitle);
     setWindowIcon(programIcon());
@@ -189,7 +188,7 @@ void FrmTheo::createControls() {
     Combo2 = named(new QComboBox(client), "Combo2");
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setEditText(QStringLiteral("Missed"));
+    Combo2->setEditText(missedListCaption);
     Combo2->setCursor(Qt::ArrowCursor);
     Combo2->setAccessibleName(QStringLiteral("Missed questions"));
     Text10 = textBox(client, "Text10", true);
