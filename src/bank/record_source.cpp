@@ -50,9 +50,10 @@ BankStatus RecordSource::open(const QString& filePath) {
         return BankStatus::failure(QStringLiteral("the SQLite driver of Qt is not installed"));
     }
     if (!m_db.open()) {
-        const QString reason = m_db.lastError().text();
+        const BankStatus refused =
+            SqlFailure::status(QStringLiteral("the file cannot be opened"), m_db.lastError());
         close();
-        return BankStatus::failure(reason);
+        return refused;
     }
     if (BankStatus status = checkTable(); !status) {
         close();

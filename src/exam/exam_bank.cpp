@@ -33,7 +33,8 @@ public:
               QStringLiteral("exam"),
               QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath()).toString() +
                   QStringLiteral("?mode=ro"),
-              QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000")),
+              QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1")
+                  .arg(busyTimeoutMs)),
           m_db(m_connection.db()) {}
     ~ReadOnlyBank() {
         if (m_db.isOpen())

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: MIT
 #include "exam/exam_choice_button.h"
 
+#include "widgets/text_fit.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
@@ -29,14 +31,14 @@ void ExamChoiceButton::setChoiceText(const QString& text) {
 
 QFont ExamChoiceButton::fittedFont(const QFont& base, const QSize& box, const QString& text) {
     QFont font = base;
-    for (double points = base.pointSizeF(); points >= 6.5; points -= 0.5) {
+    for (double points = base.pointSizeF(); points >= TextFit::smallestPoints; points -= 0.5) {
         font.setPointSizeF(points);
         const QRect needed = QFontMetrics(font).boundingRect(
             QRect(0, 0, box.width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
         if (needed.height() <= box.height() && needed.width() <= box.width())
             return font;
     }
-    font.setPointSizeF(6.5);
+    font.setPointSizeF(TextFit::smallestPoints);
     return font;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/text_rules.h"
+#include "drill/missed_list.h"
 #include "exam/exam_bank.h"
 #include "exam/frm_exam.h"
 #include "main_window/frm_theo.h"
@@ -46,7 +47,7 @@ FrmExam* FrmTheo::createFrmExam() {
     auto studyThese = [this](const QStringList& numbers) {
         for (const QString& number : numbers)
             Combo2->addItem(number);
-        Combo2->setEditText(QStringLiteral("Missed"));
+        Combo2->setEditText(missedListCaption);
     };
     return new FrmExam(workingFile(BankSchema::fileName), m_workingDir, m_dialogs, m_draw,
                        studyThese);

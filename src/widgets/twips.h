@@ -4,15 +4,14 @@
 #ifndef VARNEL_WIDGETS_TWIPS_H
 #define VARNEL_WIDGETS_TWIPS_H
 
+#include "widgets/twip_scale.h"
+
 #include <QRect>
 #include <QWidget>
 #include <cmath>
 
-// Positions and sizes are laid out in twips (1440 to the inch). On screen a twip
-// is 1/15 of a logical pixel; Qt scales logical pixels on high-DPI screens.
+// Placing controls by twips, at the scale of twip_scale.h.
 namespace twips {
-
-inline constexpr int perPixel = 15;
 
 inline int toPixels(int twips) {
     return static_cast<int>(std::lround(twips / double(perPixel)));
