@@ -11,8 +11,17 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
+
+// A bank that refuses an operation would be measured doing nothing: stop there.
+void require(const BankStatus& status) {
+    if (!status) {
+        std::fprintf(stderr, "%s\n", qPrintable(status.reason()));
+        std::exit(1);
+    }
+}
 
 class Sink : public FieldBinding {
 public:
@@ -55,33 +64,33 @@ void measure(int rows, bool indexed) {
 
     const double open = medianMicroseconds(51, [&](int) {
         Cursor c(BankSchema::poolTable, BankSchema::poolFields());
-        c.source.open(path);
-        c.source.moveFirst();
+        require(c.source.open(path));
+        require(c.source.moveFirst());
     });
 
     Cursor pool(BankSchema::poolTable, BankSchema::poolFields());
     Cursor hints(BankSchema::hintsTable, BankSchema::hintFields());
-    pool.source.open(path);
-    hints.source.open(path);
-    pool.source.moveFirst();
-    const double next = medianMicroseconds(runs, [&](int) { pool.source.moveNext(); });
+    require(pool.source.open(path));
+    require(hints.source.open(path));
+    require(pool.source.moveFirst());
+    const double next = medianMicroseconds(runs, [&](int) { require(pool.source.moveNext()); });
     const double last = medianMicroseconds(runs, [&](int i) {
         if (i % 2)
-            pool.source.moveFirst();
+            require(pool.source.moveFirst());
         else
-            pool.source.moveLast();
+            require(pool.source.moveLast());
     });
     const double findNumber = medianMicroseconds(findRuns, [&](int i) {
-        pool.source.findFirst(
-            QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * stride) % rows)));
+        require(pool.source.findFirst(
+            QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * stride) % rows))));
     });
     const double findHint = medianMicroseconds(findRuns, [&](int i) {
-        hints.source.findFirst(
-            QStringLiteral("GN = '%1'").arg(syntheticNumber((i * stride) % rows)));
+        require(hints.source.findFirst(
+            QStringLiteral("GN = '%1'").arg(syntheticNumber((i * stride) % rows))));
     });
     // A question without a hint: the look-up that finds nothing.
     const double missHint = medianMicroseconds(
-        findRuns, [&](int) { hints.source.findFirst(QStringLiteral("GN = 'none'")); });
+        findRuns, [&](int) { require(hints.source.findFirst(QStringLiteral("GN = 'none'"))); });
     std::printf(
         "%9d rows, %s | open+first %8.1f us | MoveNext %6.1f us | MoveLast/First "
         "%6.1f us | FindFirst GNumber %9.1f us | FindFirst GN %9.1f us, none found %9.1f us\n",

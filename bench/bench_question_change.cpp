@@ -8,11 +8,11 @@
 // SPDX-License-Identifier: MIT
 
 #include "bank/bank_schema.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
+#include "drill/random_draw.h"
 #include "main_window/frm_theo.h"
-#include "main_window/random_draw.h"
 #include "synthetic_bank.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,9 +22,18 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
+
+// A bank that refuses a move would be measured doing nothing: stop there.
+void require(const BankStatus& status) {
+    if (!status) {
+        std::fprintf(stderr, "%s\n", qPrintable(status.reason()));
+        std::exit(1);
+    }
+}
 
 class PrintingDialogs : public Dialogs {
 public:
@@ -90,10 +99,7 @@ std::pair<Result, Result> measure(qint64 n, int changes) {
     PrintingDialogs dialogs;
     ClockRandomDraw draw;
     FrmTheo window(dir.path(), dialogs, draw);
-    if (const BankStatus s = window.openQuestionBank(); !s) {
-        std::fprintf(stderr, "%s\n", qPrintable(s.reason()));
-        std::exit(1);
-    }
+    require(window.openQuestionBank());
     window.show();
     QCoreApplication::processEvents();
     RecordSource& pool = window.Data1->recordset();
@@ -103,11 +109,11 @@ std::pair<Result, Result> measure(qint64 n, int changes) {
     qint64 position = 0;
     for (int i = 0; i < changes; ++i) {
         if (position == n - 1) { // the last row: start again, untimed
-            pool.moveFirst();
+            require(pool.moveFirst());
             position = 0;
         }
         timer.start();
-        pool.moveNext();
+        require(pool.moveNext());
         next.push_back(timer.nsecsElapsed());
         ++position;
     }
@@ -115,7 +121,7 @@ std::pair<Result, Result> measure(qint64 n, int changes) {
     for (int i = 0; i < changes; ++i) {
         const QString criterion = QStringLiteral("GNumber = '%1'").arg(numberOf(random.bounded(n)));
         timer.start();
-        pool.findFirst(criterion);
+        require(pool.findFirst(criterion));
         jump.push_back(timer.nsecsElapsed());
     }
     return {summarise(next), summarise(jump)};

@@ -37,7 +37,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "study program for the US amateur-radio General class theory exam")
 set(CPACK_PACKAGE_DESCRIPTION
     "Drills the questions of the current General class question pool (2023-2027) topic by\n\
-topic, with hints, the pool's figure and a missed list. The question bank is the\n\
+topic, with hints and the learner's own notes, the pool's figure, the band-privileges\n\
+table, a missed list with its review and a practice exam. The question bank is the\n\
 learner's own copy in ~/.local/share/varnel-theory, made the first time.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -12,6 +12,10 @@ void FrmTheo::mnuHelpAbout_Click() {
     box->activateWindow();
 }
 
+FrmAbout* FrmTheo::createFrmAbout() {
+    return new FrmAbout;
+}
+
 FrmAbout* FrmTheo::frmAbout() {
     return m_frmAbout.get();
 }

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: MIT
 #include "about/frm_about.h"
 
-#include "main_window/fonts.h"
-#include "main_window/program_identity.h"
-#include "main_window/smooth_pixmap.h"
-#include "main_window/twips.h"
+#include "widgets/fonts.h"
+#include "widgets/program_identity.h"
+#include "widgets/smooth_pixmap.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

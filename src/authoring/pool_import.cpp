@@ -115,7 +115,9 @@ void FrmTheo::Command4_Click() {
         return;
     showCursor();
 
-    saveNewRecord();
+    // Accept's last step. Like every step of the import it ends silently when it
+    // fails: the new record stays pending with its text, and Update can save it.
+    static_cast<void>(saveNewRecord());
 }
 
 void FrmTheo::Command9_Click() {

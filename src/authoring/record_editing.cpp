@@ -2,9 +2,9 @@
 // pending between them.
 // SPDX-License-Identifier: MIT
 #include "bank/text_rules.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 
 #include <QPushButton>
 

@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: MIT
 #include "bank/bank_connection.h"
 
+#include "bank/sql_failure.h"
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QVariant>
@@ -73,7 +75,7 @@ BankStatus BankConnection::open() {
     if (!m_db.isValid())
         return BankStatus::failure(QStringLiteral("the SQLite driver of Qt is not installed"));
     if (!m_db.open())
-        return BankStatus::failure(m_db.lastError().text());
+        return SqlFailure::status(QStringLiteral("the file cannot be opened"), m_db.lastError());
     // Nothing has been read yet: SQLite reads the file's schema at the first statement.
     if (!makeDefensive(nativeHandle(m_db))) {
         m_db.close();

@@ -9,6 +9,10 @@
 #include <QSqlDatabase>
 #include <QString>
 
+// How long an operation on a bank waits for another program's lock before it is
+// refused as busy (SqlFailure::isBusy), in milliseconds.
+inline constexpr int busyTimeoutMs = 3000;
+
 // A connection name no other connection in this process has: "varnel-<purpose>-<serial>".
 // Every connection to a bank file is named here, so two never meet under one name.
 QString uniqueConnectionName(const QString& purpose);

@@ -4,14 +4,20 @@
 
 #include "bank/bank_connection.h"
 #include "bank/bank_schema.h"
+#include "bank/sql_failure.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
 
+const QString cannotWriteBank = QStringLiteral("cannot write the new bank");
+
 BankStatus cannotWrite(const QString& why) {
-    return BankStatus::failure(QStringLiteral("cannot write the new bank: ") + why);
+    return BankStatus::failure(cannotWriteBank + QStringLiteral(": ") + why);
+}
+BankStatus cannotWrite(const QSqlError& error) {
+    return SqlFailure::status(cannotWriteBank, error);
 }
 
 // Inserts every row source gives into table.
@@ -21,7 +27,7 @@ BankStatus insertRows(QSqlDatabase& db, const QString& table, const BankFile::Ro
     const qsizetype fieldCount = BankSchema::fieldsOf(table).size();
     QSqlQuery q(db);
     if (!q.prepare(BankSchema::insertStatement(table)))
-        return cannotWrite(q.lastError().text());
+        return cannotWrite(q.lastError());
     QStringList row;
     while (source(row)) {
         if (row.size() != fieldCount)
@@ -32,7 +38,7 @@ BankStatus insertRows(QSqlDatabase& db, const QString& table, const BankFile::Ro
         for (qsizetype i = 0; i < fieldCount; ++i)
             q.bindValue(int(i), row.at(i));
         if (!q.exec())
-            return cannotWrite(q.lastError().text());
+            return cannotWrite(q.lastError());
     }
     return BankStatus::success();
 }
@@ -43,12 +49,12 @@ BankStatus fill(QSqlDatabase& db, const BankFile::Rows& rows, BankFile::Journal 
     if (journal == BankFile::Journal::Off &&
         !(q.exec(QStringLiteral("PRAGMA journal_mode = MEMORY")) &&
           q.exec(QStringLiteral("PRAGMA synchronous = OFF"))))
-        return cannotWrite(q.lastError().text());
+        return cannotWrite(q.lastError());
     if (!db.transaction())
-        return cannotWrite(db.lastError().text());
+        return cannotWrite(db.lastError());
     for (const QString& sql : BankSchema::createStatements())
         if (!q.exec(sql))
-            return cannotWrite(q.lastError().text());
+            return cannotWrite(q.lastError());
     if (BankStatus s = insertRows(db, BankSchema::poolTable, rows.pool); !s)
         return s;
     if (BankStatus s = insertRows(db, BankSchema::hintsTable, rows.hints); !s)
@@ -57,13 +63,13 @@ BankStatus fill(QSqlDatabase& db, const BankFile::Rows& rows, BankFile::Journal 
     // up to date through a million inserts.
     for (const QString& sql : BankSchema::indexStatements())
         if (!q.exec(sql))
-            return cannotWrite(q.lastError().text());
+            return cannotWrite(q.lastError());
     if (rows.info) {
         if (BankStatus recorded = rows.info->write(db); !recorded)
             return cannotWrite(recorded.reason());
     }
     if (!db.commit())
-        return cannotWrite(db.lastError().text());
+        return cannotWrite(db.lastError());
     return BankStatus::success();
 }
 

@@ -4,6 +4,7 @@
 #include "bank/bank_info.h"
 
 #include "bank/bank_connection.h"
+#include "bank/sql_failure.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,6 +19,7 @@ const QString sourcesKey = QStringLiteral("sources");
 const QString fromKey = QStringLiteral("valid_from");
 const QString untilKey = QStringLiteral("valid_until");
 const QString builtKey = QStringLiteral("built_with");
+const QString cannotRecord = QStringLiteral("the pool's record cannot be written");
 
 } // namespace
 
@@ -46,9 +48,9 @@ BankInfo BankInfo::fromPoolText(const QByteArray& bytes) {
 BankStatus BankInfo::write(QSqlDatabase& db) const {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("CREATE TABLE %1 (key TEXT, value TEXT)").arg(table)))
-        return BankStatus::failure(q.lastError().text());
+        return SqlFailure::status(cannotRecord, q.lastError());
     if (!q.prepare(QStringLiteral("INSERT INTO %1 (key, value) VALUES (?, ?)").arg(table)))
-        return BankStatus::failure(q.lastError().text());
+        return SqlFailure::status(cannotRecord, q.lastError());
     const QList<std::pair<QString, QString>> rows{
         {poolKey, pool},
         {sourcesKey, sources},
@@ -61,7 +63,7 @@ BankStatus BankInfo::write(QSqlDatabase& db) const {
         q.addBindValue(key);
         q.addBindValue(value);
         if (!q.exec())
-            return BankStatus::failure(q.lastError().text());
+            return SqlFailure::status(cannotRecord, q.lastError());
     }
     return BankStatus::success();
 }
@@ -82,8 +84,7 @@ BankStatus BankInfo::read(const QString& path, BankInfo* info, bool* found) {
         status =
             BankStatus::failure(QStringLiteral("%1: cannot open: %2").arg(path, status.reason()));
     } else if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        status = BankStatus::failure(
-            QStringLiteral("%1: not a question bank: %2").arg(path, q.lastError().text()));
+        status = SqlFailure::status(path + QStringLiteral(": not a question bank"), q.lastError());
     } else {
         QStringList tables;
         while (q.next())

@@ -8,7 +8,8 @@
 
 // The outcome of an operation on the question bank: success, or the reason it
 // failed, in words a learner can read. Nothing in the bank throws or shows dialogs.
-class BankStatus {
+// A caller that drops one drops a failure, so every caller must look at it.
+class [[nodiscard]] BankStatus {
 public:
     static BankStatus success() { return BankStatus(); }
     static BankStatus failure(const QString& reason) { return BankStatus(reason); }

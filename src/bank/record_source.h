@@ -4,6 +4,7 @@
 #ifndef VARNEL_BANK_RECORD_SOURCE_H
 #define VARNEL_BANK_RECORD_SOURCE_H
 
+#include "bank/bank_connection.h"
 #include "bank/bank_status.h"
 #include "bank/criterion.h"
 
@@ -17,7 +18,6 @@
 #include <memory>
 #include <optional>
 
-class BankConnection;
 class FieldBinding;
 
 // What a record source is about to do when it asks whether the current row may be left.
@@ -137,7 +137,7 @@ private:
     std::unique_ptr<BankConnection> m_connection; // named after the table
     QString m_folder;                             // the file's folder, named when it refuses a save
     QSqlDatabase m_db;
-    int m_busyTimeoutMs = 3000;
+    int m_busyTimeoutMs = busyTimeoutMs;
     QVector<Bound> m_bindings;
     ValidateHandler m_validate;
     QHash<QString, QSqlQuery*> m_queries;

@@ -5,7 +5,7 @@
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -72,6 +72,13 @@ void FrmTheo::Command11_Click() {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+FrmPicture* FrmTheo::createFrmPicture() {
+    return new FrmPicture;
+}
+FrmTable* FrmTheo::createFrmTable() {
+    return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf")));
 }
 
 FrmPicture* FrmTheo::frmPicture() {

@@ -3,9 +3,9 @@
 #include "display/frm_table.h"
 
 #include "display/rtf_reader.h"
-#include "main_window/fonts.h"
-#include "main_window/program_identity.h"
-#include "main_window/twips.h"
+#include "widgets/fonts.h"
+#include "widgets/program_identity.h"
+#include "widgets/twips.h"
 
 #include <QKeyEvent>
 #include <QTextEdit>

@@ -3,10 +3,10 @@
 // SPDX-License-Identifier: MIT
 #include "bank/text_rules.h"
 #include "drill/topic_catalogue.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
+#include "widgets/twips.h"
 
 #include <QAction>
 #include <QComboBox>

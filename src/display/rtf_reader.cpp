@@ -3,6 +3,8 @@
 // SPDX-License-Identifier: MIT
 #include "display/rtf_reader.h"
 
+#include "widgets/twip_scale.h"
+
 #include <QFile>
 #include <QList>
 #include <QTextBlockFormat>
@@ -37,7 +39,7 @@ constexpr int maxHalfPoints = 3276;
 // Files larger than this are not table files; they are treated as unreadable.
 constexpr qint64 maxFileSize = 64 * 1024 * 1024;
 // The program's one conversion from twips to logical pixels.
-constexpr qint64 twipsPerPixel = 15;
+constexpr qint64 twipsPerPixel = twips::perPixel;
 constexpr qint64 minColumnPixels = 8;
 constexpr qint64 maxColumnPixels = 4000;
 

@@ -4,10 +4,11 @@
 #include "bank/text_rules.h"
 #include "display/frm_picture.h"
 #include "drill/answer_value.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
+#include "drill/missed_list.h"
 #include "main_window/frm_theo.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,7 +19,6 @@ namespace {
 
 // The pool's last question: a right answer to it stays on it.
 const QString lastQuestionNumber = QStringLiteral("G9D11");
-const QString missedCaption = QStringLiteral("Missed");
 const QColor highlightColour(0, 0, 255);
 const QColor normalColour(0, 0, 0);
 
@@ -69,7 +69,7 @@ void FrmTheo::checkAnswer(int answerValue) {
         m_dialogs.message(this, QStringLiteral("    Sorry, try again."));
         // Adding the first entry would make it the box's text; the box keeps its caption.
         Combo2->addItem(trimSpaces(Text1->text()));
-        Combo2->setEditText(missedCaption);
+        Combo2->setEditText(missedListCaption);
     }
 }
 

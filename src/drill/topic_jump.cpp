@@ -2,9 +2,9 @@
 // question by its number.
 // SPDX-License-Identifier: MIT
 #include "drill/topic_catalogue.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

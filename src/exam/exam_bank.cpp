@@ -5,7 +5,7 @@
 
 #include "bank/paper_reader.h"
 #include "bank/text_rules.h"
-#include "main_window/random_draw.h"
+#include "drill/random_draw.h"
 
 #include <QHash>
 

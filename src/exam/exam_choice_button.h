@@ -4,7 +4,7 @@
 #ifndef VARNEL_EXAM_EXAM_CHOICE_BUTTON_H
 #define VARNEL_EXAM_EXAM_CHOICE_BUTTON_H
 
-#include "main_window/text_fit.h"
+#include "widgets/text_fit.h"
 
 #include <QRadioButton>
 

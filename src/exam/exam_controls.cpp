@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "exam/exam_controls.h"
 
-#include "main_window/click_label.h"
+#include "widgets/click_label.h"
 
 #include <QPushButton>
 

@@ -6,7 +6,7 @@
 #include "bank/pool_text_parser.h"
 #include "bank/text_rules.h"
 #include "drill/answer_value.h"
-#include "main_window/random_draw.h"
+#include "drill/random_draw.h"
 
 #include <QMap>
 #include <algorithm>

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/text_rules.h"
+#include "drill/missed_list.h"
 #include "exam/exam_bank.h"
 #include "exam/frm_exam.h"
 #include "exam/frm_review.h"
-#include "main_window/click_label.h"
-#include "main_window/dialogs.h"
+#include "widgets/click_label.h"
+#include "widgets/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "main_window/window_moves.h"
+#include "widgets/window_moves.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -56,7 +57,7 @@ FrmExam* FrmTheo::createFrmExam() {
     auto studyThese = [this](const QStringList& numbers) {
         for (const QString& number : numbers)
             Combo2->addItem(number);
-        Combo2->setEditText(QStringLiteral("Missed"));
+        Combo2->setEditText(missedListCaption);
     };
     // Or the missed questions are reviewed at once, from the exam's own copies.
     auto reviewThese = [this](const QVector<ExamQuestion>& questions) {

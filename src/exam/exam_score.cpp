@@ -10,7 +10,7 @@ namespace ExamScore {
 
 int passMark(int questions) {
     // In whole numbers, so 74 % of 50 is exactly 37 and not 37.000000001.
-    return questions <= 0 ? 0 : (74 * questions + 99) / 100;
+    return questions <= 0 ? 0 : (passPercent * questions + 99) / 100;
 }
 
 ExamResult score(const QVector<ExamQuestion>& paper, const QVector<int>& chosen) {

@@ -30,8 +30,11 @@ struct ExamResult {
 // Scoring of a practice exam. An unanswered question counts as wrong.
 namespace ExamScore {
 
+// The share of right answers that passes, in per cent.
+inline constexpr int passPercent = 74;
+
 // The fewest right answers that pass an exam of n questions: the smallest whole
-// number that is at least 74 % of n (26 of 35).
+// number that is at least passPercent of n (26 of 35).
 int passMark(int questions);
 // Scores the paper against the learner's answers: chosen[i] is the answer value
 // (1 to 4) chosen for paper[i], or 0 when it was left unanswered.

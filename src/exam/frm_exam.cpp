@@ -9,12 +9,12 @@
 #include "exam/exam_choice_button.h"
 #include "exam/exam_controls.h"
 #include "exam/row_keys.h"
-#include "main_window/click_label.h"
-#include "main_window/dialogs.h"
-#include "main_window/fonts.h"
-#include "main_window/program_identity.h"
-#include "main_window/twips.h"
-#include "main_window/window_moves.h"
+#include "widgets/click_label.h"
+#include "widgets/dialogs.h"
+#include "widgets/fonts.h"
+#include "widgets/program_identity.h"
+#include "widgets/twips.h"
+#include "widgets/window_moves.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

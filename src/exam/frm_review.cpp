@@ -9,11 +9,11 @@
 #include "exam/exam_controls.h"
 #include "exam/exam_draw.h"
 #include "exam/row_keys.h"
-#include "main_window/click_label.h"
-#include "main_window/fonts.h"
-#include "main_window/program_identity.h"
-#include "main_window/twips.h"
-#include "main_window/window_moves.h"
+#include "widgets/click_label.h"
+#include "widgets/fonts.h"
+#include "widgets/program_identity.h"
+#include "widgets/twips.h"
+#include "widgets/window_moves.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -6,7 +6,7 @@
 
 #include "exam/exam_question.h"
 #include "exam/review_queue.h"
-#include "main_window/aux_window.h"
+#include "widgets/aux_window.h"
 
 #include <QStringList>
 #include <QVector>

@@ -4,9 +4,9 @@
 #include "exam/exam_bank.h"
 #include "exam/frm_review.h"
 #include "exam/review_queue.h"
-#include "main_window/dialogs.h"
+#include "widgets/dialogs.h"
 #include "main_window/frm_theo.h"
-#include "main_window/window_moves.h"
+#include "widgets/window_moves.h"
 
 #include <QComboBox>
 
@@ -42,6 +42,10 @@ void FrmTheo::mnuFileReview_Click() {
     FrmReview* review = frmReview();
     review->begin(outcome.questions, outcome.skipped);
     showBesideStudy(review);
+}
+
+FrmReview* FrmTheo::createFrmReview() {
+    return new FrmReview(m_workingDir, m_draw);
 }
 
 FrmReview* FrmTheo::frmReview() {

@@ -3,22 +3,19 @@
 // SPDX-License-Identifier: MIT
 #include "main_window/frm_theo.h"
 
-#include "about/frm_about.h"
 #include "bank/bank_schema.h"
-#include "display/frm_picture.h"
-#include "display/frm_table.h"
-#include "exam/frm_review.h"
-#include "main_window/bound_controls.h"
-#include "main_window/choice_keys.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
-#include "main_window/dialogs.h"
-#include "main_window/fonts.h"
-#include "main_window/outline_shape.h"
-#include "main_window/program_identity.h"
-#include "main_window/topic_choice_guard.h"
-#include "main_window/twips.h"
-#include "main_window/wrap_button.h"
+#include "drill/missed_list.h"
+#include "widgets/bound_controls.h"
+#include "widgets/choice_keys.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
+#include "widgets/dialogs.h"
+#include "widgets/fonts.h"
+#include "widgets/outline_shape.h"
+#include "widgets/program_identity.h"
+#include "widgets/topic_choice_guard.h"
+#include "widgets/twips.h"
+#include "widgets/wrap_button.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -92,10 +89,11 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, b
 
 FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, QWidget* parent)
     : QMainWindow(parent), m_workingDir(workingDir), m_dialogs(dialogs), m_draw(draw),
-      m_frmPicture([] { return new FrmPicture; }),
-      m_frmTable([this] { return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf"))); }),
-      m_frmAbout([] { return new FrmAbout; }), m_frmExam([this] { return createFrmExam(); }),
-      m_frmReview([this] { return new FrmReview(m_workingDir, m_draw); }) {
+      // Each auxiliary window is built in its menu file, which alone sees its class.
+      m_frmPicture([this] { return createFrmPicture(); }),
+      m_frmTable([this] { return createFrmTable(); }), m_frmAbout([] { return createFrmAbout(); }),
+      m_frmExam([this] { return createFrmExam(); }),
+      m_frmReview([this] { return createFrmReview(); }) {
     setObjectName(QStringLiteral("frmTheo"));
     setWindowTitle(programTitle);
     setWindowIcon(programIcon());
@@ -191,7 +189,7 @@ void FrmTheo::createControls() {
     Combo2 = named(new QComboBox(client), "Combo2");
     Combo2->setEditable(true);
     Combo2->setInsertPolicy(QComboBox::NoInsert);
-    Combo2->setEditText(QStringLiteral("Missed"));
+    Combo2->setEditText(missedListCaption);
     Combo2->setCursor(Qt::ArrowCursor);
     Combo2->setAccessibleName(QStringLiteral("Missed questions"));
     Text10 = textBox(client, "Text10", true);

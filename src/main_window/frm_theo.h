@@ -5,8 +5,8 @@
 #define VARNEL_MAIN_WINDOW_FRM_THEO_H
 
 #include "bank/bank_status.h"
-#include "main_window/aux_window.h"
 #include "main_window/shared_module.h"
+#include "widgets/aux_window.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -37,8 +37,10 @@ class OutlineShape;
 class RandomDraw;
 
 // The program's one main window. Controls carry their layout names; handlers carry
-// the names of their control and event. Each subsystem's handlers are defined in
-// that subsystem's folder (drill/, display/, authoring/, about/).
+// the names of their control and event. The controls and menus are made, placed and
+// wired in main_window/frm_theo.cpp, from the kit in widgets/; each subsystem's
+// handlers are defined in that subsystem's folder (drill/, display/, authoring/,
+// about/, exam/), as each section below names.
 class FrmTheo : public QMainWindow {
     Q_OBJECT
 public:
@@ -55,7 +57,7 @@ public:
     QString workingFile(const QString& bareName) const;
     SharedModule& sharedModule() { return m_shared; }
 
-    // --- Topic row
+    // --- Controls (main_window/frm_theo.cpp). Topic row
     QLabel* Label7;
     QComboBox* Combo1;
     QListWidget* List1;
@@ -117,7 +119,7 @@ public:
     OutlineShape* Shape1;
     OutlineShape* Shape2;
     OutlineShape* Shape3;
-    // --- Menus
+    // --- Menus (main_window/frm_theo.cpp)
     QMenu* mnuThFile;
     QAction* mnuFileExam;
     QAction* mnuFileReview;
@@ -208,9 +210,15 @@ private:
     // failure to the learner, the pool import stops silently on it.
     BankStatus startNewRecord();
     BankStatus saveNewRecord();
-    FrmExam* createFrmExam();
+    // The auxiliary windows' makers, each in its menu file (the window's folder), so
+    // that this folder sees none of their classes.
+    FrmPicture* createFrmPicture();    // display/figures.cpp
+    FrmTable* createFrmTable();        // display/figures.cpp
+    static FrmAbout* createFrmAbout(); // about/about_menu.cpp
+    FrmExam* createFrmExam();          // exam/exam_menu.cpp
+    FrmReview* createFrmReview();      // exam/review_menu.cpp
     // Shows the exam or the review, placed beside this window when it opens.
-    void showBesideStudy(QWidget* window);
+    void showBesideStudy(QWidget* window); // exam/exam_menu.cpp
 
     QString m_workingDir;
     Dialogs& m_dialogs;

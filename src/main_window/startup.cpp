@@ -2,11 +2,11 @@
 // and Exit.
 // SPDX-License-Identifier: MIT
 #include "drill/answer_placement.h"
+#include "drill/random_draw.h"
 #include "drill/topic_catalogue.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "main_window/random_draw.h"
-#include "main_window/twips.h"
+#include "widgets/data_control.h"
+#include "widgets/twips.h"
 
 #include "bank/bank_schema.h"
 

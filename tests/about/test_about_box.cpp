@@ -6,7 +6,7 @@
 #include "about/frm_about.h"
 #include "learner_actions.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/twips.h"
 #include "window_fixture.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 // desktop rely on, and the icon the windows get from the resources.
 // SPDX-License-Identifier: MIT
 
-#include "main_window/program_identity.h"
+#include "widgets/program_identity.h"
 
 #include <QFile>
 #include <QIcon>

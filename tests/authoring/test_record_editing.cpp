@@ -2,8 +2,8 @@
 // record dropped on closing.
 // SPDX-License-Identifier: MIT
 #include "learner_actions.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
+#include "widgets/data_control.h"
 #include "window_fixture.h"
 
 #include <QAction>

@@ -5,9 +5,9 @@
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
 #include "learner_actions.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/data_control.h"
+#include "widgets/twips.h"
 #include "window_fixture.h"
 
 #include <QFile>

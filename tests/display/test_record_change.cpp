@@ -5,10 +5,10 @@
 #include "display/frm_picture.h"
 #include "drill/answer_placement.h"
 #include "learner_actions.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
+#include "widgets/twips.h"
 #include "window_fixture.h"
 
 #include <QAction>

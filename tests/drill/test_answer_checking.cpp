@@ -2,13 +2,13 @@
 // answer fields without a number, and drill mode's blue.
 // SPDX-License-Identifier: MIT
 #include "learner_actions.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
+#include "widgets/data_control.h"
 #include "window_fixture.h"
 
 #include "display/frm_picture.h"
-#include "main_window/click_label.h"
-#include "main_window/twips.h"
+#include "widgets/click_label.h"
+#include "widgets/twips.h"
 
 #include <QComboBox>
 #include <QLineEdit>

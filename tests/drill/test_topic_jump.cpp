@@ -2,9 +2,9 @@
 // topic box does not, and going to a number.
 // SPDX-License-Identifier: MIT
 #include "learner_actions.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
 #include "window_fixture.h"
 
 #include <QApplication>

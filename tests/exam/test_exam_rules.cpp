@@ -3,11 +3,11 @@
 // queue; where these windows open.
 // SPDX-License-Identifier: MIT
 
+#include "drill/random_draw.h"
 #include "exam/exam_draw.h"
 #include "exam/exam_score.h"
 #include "exam/review_queue.h"
-#include "main_window/random_draw.h"
-#include "main_window/window_placement.h"
+#include "widgets/window_placement.h"
 
 #include <QtTest>
 

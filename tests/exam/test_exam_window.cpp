@@ -7,7 +7,7 @@
 #include "exam/frm_exam.h"
 #include "exam/frm_review.h"
 #include "learner_actions.h"
-#include "main_window/click_label.h"
+#include "widgets/click_label.h"
 #include "main_window/frm_theo.h"
 #include "window_fixture.h"
 

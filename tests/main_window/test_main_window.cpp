@@ -4,10 +4,10 @@
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "learner_actions.h"
-#include "main_window/click_label.h"
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
-#include "main_window/twips.h"
+#include "widgets/click_label.h"
+#include "widgets/data_control.h"
+#include "widgets/twips.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "learner_actions.h"
 
-#include "main_window/data_control.h"
 #include "main_window/frm_theo.h"
+#include "widgets/data_control.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -5,8 +5,8 @@
 #define VARNEL_TESTS_SUPPORT_WINDOW_FIXTURE_H
 
 #include "bank_fixture.h"
-#include "main_window/dialogs.h"
-#include "main_window/random_draw.h"
+#include "drill/random_draw.h"
+#include "widgets/dialogs.h"
 
 #include <QStringList>
 #include <functional>
