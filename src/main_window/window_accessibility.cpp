@@ -78,7 +78,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (!object->isWidgetType() || className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
+    // The program's own windows (FrmPicture, FrmTable …), not Qt's menus and pop-ups.
+    if (widget->isWindow() && className.startsWith(QLatin1String("Frm")) &&
+        object->metaObject()->superClass() == &QWidget::staticMetaObject)
         return new WindowAccessible(widget);
     if (auto* combo = qobject_cast<QComboBox*>(object))
         return new NamedComboAccessible(combo);
