@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -285,38 +286,34 @@ void TestBankCommand::figure_data() {
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QRect>("drawing"); // dark, on a transparent ground
     QTest::addColumn<QSize>("bitmap");
+    QTest::addColumn<QRect>("drawingThere");
     // The published G7-1's size; its drawing halved fills the picture box's width.
-    QTest::newRow("larger: trimmed, halved")
-        << QSize(1845, 1455) << QRect(300, 200, 1152, 576) << QSize(588, 300);
+    QTest::newRow("larger: trimmed, halved") << QSize(1845, 1455) << QRect(300, 200, 1152, 576)
+                                             << QSize(588, 300) << QRect(6, 6, 576, 288);
     QTest::newRow("larger: trimmed, fits")
-        << QSize(900, 700) << QRect(400, 300, 100, 50) << QSize(112, 62);
-    QTest::newRow("fits: unchanged") << QSize(588, 360) << QRect(0, 0, 10, 10) << QSize(588, 360);
+        << QSize(900, 700) << QRect(400, 300, 100, 50) << QSize(112, 62) << QRect(6, 6, 100, 50);
+    QTest::newRow("fits: unchanged")
+        << QSize(588, 360) << QRect(5, 5, 10, 10) << QSize(588, 360) << QRect(5, 5, 10, 10);
 }
 
 void TestBankCommand::figure() {
     QFETCH(QSize, picture);
     QFETCH(QRect, drawing);
     QFETCH(QSize, bitmap);
+    QFETCH(QRect, drawingThere);
     QImage image(picture, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    for (int y = drawing.top(); y <= drawing.bottom(); ++y)
-        for (int x = drawing.left(); x <= drawing.right(); ++x)
-            image.setPixel(x, y, qRgb(0, 0, 128));
+    QPainter(&image).fillRect(drawing, QColor(0, 0, 128));
     QVERIFY(image.save(path("figure.png")));
 
     QCOMPARE(runTool({"--figure", path("figure.png"), path("figure.bmp")}).status, 0);
     const QImage out(path("figure.bmp"));
     QCOMPARE(out.size(), bitmap);
-    if (bitmap == picture) {
-        QCOMPARE(out.pixel(drawing.topLeft()), qRgb(0, 0, 128));
-        QCOMPARE(out.pixel(drawing.right() + 1, drawing.top()), qRgb(255, 255, 255));
-        return;
-    }
-    // The drawing begins after a narrow white margin, whatever stood around it.
-    QCOMPARE(out.pixel(5, 5), qRgb(255, 255, 255));
-    QCOMPARE(out.pixel(6, 6), qRgb(0, 0, 128));
-    QCOMPARE(out.pixel(bitmap.width() - 7, bitmap.height() - 7), qRgb(0, 0, 128));
-    QCOMPARE(out.pixel(bitmap.width() - 6, bitmap.height() - 6), qRgb(255, 255, 255));
+    // The drawing is whole, with white (the transparent ground) just around it.
+    QCOMPARE(out.pixel(drawingThere.topLeft()), qRgb(0, 0, 128));
+    QCOMPARE(out.pixel(drawingThere.bottomRight()), qRgb(0, 0, 128));
+    QCOMPARE(out.pixel(drawingThere.topLeft() - QPoint(1, 1)), qRgb(255, 255, 255));
+    QCOMPARE(out.pixel(drawingThere.bottomRight() + QPoint(1, 1)), qRgb(255, 255, 255));
 }
 
 QTEST_GUILESS_MAIN(TestBankCommand)
