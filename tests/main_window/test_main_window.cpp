@@ -78,14 +78,13 @@ void spyOnNameChanges(QAccessibleEvent* event) {
 
 // Claims every Ctrl key for the control it watches, as a line edit claims Ctrl+E ("end of
 // line") on X11; line edits under the test platform follow another key scheme.
-class ClaimsCtrlKeys : public QObject {
-protected:
+struct ClaimsCtrlKeys : QObject {
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::ShortcutOverride ||
-            static_cast<QKeyEvent*>(event)->modifiers() != Qt::ControlModifier)
-            return false;
-        event->accept();
-        return true;
+        const bool claim = event->type() == QEvent::ShortcutOverride &&
+                           static_cast<QKeyEvent*>(event)->modifiers() == Qt::ControlModifier;
+        if (claim)
+            event->accept();
+        return claim;
     }
 };
 
@@ -351,18 +350,9 @@ private slots:
         // The choices in the order of their rows, then the browse bar's buttons.
         auto c = w.choiceLabels();
         std::sort(c.begin(), c.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
-        const QWidget* expected[] = {w.Combo1,
-                                     w.Combo2,
-                                     w.Command8,
-                                     w.Option1,
-                                     c[0],
-                                     c[1],
-                                     c[2],
-                                     c[3],
-                                     w.Data1->firstButton(),
-                                     w.Data1->previousButton(),
-                                     w.Data1->nextButton(),
-                                     w.Data1->lastButton()};
+        QList<QWidget*> expected{w.Combo1, w.Combo2, w.Command8, w.Option1};
+        expected << c[0] << c[1] << c[2] << c[3] << w.Data1->firstButton()
+                 << w.Data1->previousButton() << w.Data1->nextButton() << w.Data1->lastButton();
         for (const QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
