@@ -13,9 +13,9 @@ class QWidget;
 
 // Keys A to D and 1 to 4 pressed anywhere in keyScope, outside a box that takes the
 // typing, answer the choice in that row as a click on its label does. The labels
-// follow `after` in the tab chain in row order, and the controls of `following`
-// come after the last row in their order; each label says its row to screen readers. Rows are read
-// from where the labels stand, so they follow the shuffled answer boxes.
+// follow `after` in the tab chain in row order, and the controls of `following` come
+// after the last row in their order; each label says its row to screen readers. Rows
+// are read from where the labels stand, so they follow the shuffled answer boxes.
 class ChoiceKeys : public QObject {
     Q_OBJECT
 public:
