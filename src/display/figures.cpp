@@ -1,6 +1,7 @@
 // FrmTheo's handlers for figures: the figure step of a question change, the figure and table
 // windows and where they go on the screen.
 // SPDX-License-Identifier: MIT
+#include "bank/text_rules.h"
 #include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
@@ -9,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -66,6 +68,11 @@ void FrmTheo::FigureLookup(const QString& number) {
 }
 
 void FrmTheo::Command11_Click() {
+    // A figure window closed from its title bar is gone with its picture; the one made
+    // afresh gets the current question's figure, as a question change would give it.
+    const QString number = trimSpaces(Text1->text());
+    if (m_shared.FigureFlag == flagTrue && !existingFrmPicture() && !number.isEmpty())
+        FigureLookup(number);
     QWidget* window = m_shared.FigureFlag == flagTrue ? static_cast<QWidget*>(frmPicture())
                                                       : static_cast<QWidget*>(frmTable());
     // Modeless: the main window stays usable while it is open.
@@ -79,6 +86,13 @@ FrmPicture* FrmTheo::createFrmPicture() {
 }
 FrmTable* FrmTheo::createFrmTable() {
     return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf")));
+}
+
+void FrmTheo::mnuHelpPrivileges_Click() {
+    FrmTable* window = frmTable();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 FrmPicture* FrmTheo::frmPicture() {

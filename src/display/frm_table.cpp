@@ -23,6 +23,8 @@ FrmTable::FrmTable(const QString& rtfPath, QWidget* parent) : QWidget(parent) {
     RichTextBox1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     twips::place(RichTextBox1, 120, 240, 8655, 4575);
     RtfReader::loadFile(*RichTextBox1->document(), rtfPath);
+    // Loading leaves the caret after the text; the table is read from its top.
+    RichTextBox1->moveCursor(QTextCursor::Start);
 
     // A fixed border: the client area keeps its design size. Where the window first
     // appears is left to the window system.

@@ -17,8 +17,6 @@
 
 namespace {
 
-// The pool's last question: a right answer to it stays on it.
-const QString lastQuestionNumber = QStringLiteral("G9D11");
 const QColor highlightColour(0, 0, 255);
 const QColor normalColour(0, 0, 0);
 
@@ -60,9 +58,9 @@ void FrmTheo::checkAnswer(int answerValue) {
     // An answer field that holds no number makes every choice wrong.
     if (AnswerValue::matches(Text4->text(), answerValue)) {
         m_dialogs.message(this, QStringLiteral("    Correct"));
-        // The number is read after the message is closed: it is what is current now.
-        if (trimSpaces(Text1->text()) != lastQuestionNumber)
-            reportBankStatus(Data1->recordset().moveNext());
+        // The drill ends at the last row of the pool, whatever its number: a step
+        // past it keeps the last question current, so it can be answered again.
+        reportBankStatus(Data1->recordset().moveNext());
         // After the move, so a figure window open for the question just answered goes too.
         frmPicture()->hide();
     } else {
@@ -91,7 +89,11 @@ void FrmTheo::Text4_Change() {
         const bool right = drill && AnswerValue::matches(Text4->text(), i + 1);
         setForeColour(boxes[i], QPalette::Text, right ? highlightColour : normalColour);
     }
-    // The learner sees the labels; each takes the colour of the box beneath it.
-    for (int i = 0; i < 4; ++i)
-        setForeColour(labels[i], QPalette::WindowText, boxes[i]->palette().color(QPalette::Text));
+    // The learner sees the labels; each takes the colour of the box beneath it, and a
+    // screen reader hears which one is blue.
+    for (int i = 0; i < 4; ++i) {
+        const QColor colour = boxes[i]->palette().color(QPalette::Text);
+        setForeColour(labels[i], QPalette::WindowText, colour);
+        labels[i]->setRightAnswerShown(colour == highlightColour);
+    }
 }

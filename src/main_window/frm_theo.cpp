@@ -15,6 +15,8 @@
 #include "widgets/program_identity.h"
 #include "widgets/topic_choice_guard.h"
 #include "widgets/twips.h"
+#include "widgets/window_accessibility.h"
+#include "widgets/window_shortcuts.h"
 #include "widgets/wrap_button.h"
 
 #include <QCloseEvent>
@@ -98,6 +100,7 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
     setWindowTitle(programTitle);
     setWindowIcon(programIcon());
     setFont(msSansSerif(defaultFontPoints));
+    WindowAccessibility::install();
     createControls();
     createMenus();
     placeControls();
@@ -227,7 +230,10 @@ void FrmTheo::createControls() {
     setTabOrder(Combo2, Command8);
     setTabOrder(Command8, Option1);
     setTabOrder(Option1, Option2);
-    new ChoiceKeys(client, choiceLabels(), {Label1, Label2, Label3, Label4}, Option2, Command11);
+    new ChoiceKeys(client, choiceLabels(), {Label1, Label2, Label3, Label4}, Option2,
+                   {Command11, Data1->firstButton(), Data1->previousButton(), Data1->nextButton(),
+                    Data1->lastButton()});
+    Data1->takeBrowseKeys(client);
     Command6->setFocus();
 }
 
@@ -248,8 +254,13 @@ void FrmTheo::createMenus() {
     mnuHelpHint->setObjectName(QStringLiteral("mnuHelpHint"));
     mnuHelpHint->setCheckable(true);
     mnuHelpHint->setChecked(true);
+    // Ctrl+B: no box of the window takes it as an editing key.
+    mnuHelpPrivileges = mnuHelp->addAction(QStringLiteral("Band &Privileges\u2026"));
+    mnuHelpPrivileges->setObjectName(QStringLiteral("mnuHelpPrivileges"));
+    mnuHelpPrivileges->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+    new WindowShortcuts(this, {mnuFileExam, mnuFileReview, mnuHelpPrivileges});
 }
 
 void FrmTheo::placeControls() {
@@ -390,6 +401,7 @@ void FrmTheo::wireHandlers() {
         mnuHelpHint->setChecked(!mnuHelpHint->isChecked());
         mnuHelpHint_Click();
     });
+    connect(mnuHelpPrivileges, &QAction::triggered, this, &FrmTheo::mnuHelpPrivileges_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &FrmTheo::mnuHelpAbout_Click);
 }
 

@@ -126,6 +126,7 @@ public:
     QAction* mnuFileExit;
     QMenu* mnuHelp;
     QAction* mnuHelpHint;
+    QAction* mnuHelpPrivileges;
     QAction* mnuHelpAbout;
 
     // --- Start-up and shutdown (main_window/startup.cpp)
@@ -160,6 +161,8 @@ public:
     // --- Figures and the figure and table windows (display/figures.cpp)
     void FigureLookup(const QString& number);
     void Command11_Click();
+    // Help, Band Privileges: the table window, whatever the figure flag.
+    void mnuHelpPrivileges_Click();
     FrmPicture* frmPicture();
     FrmTable* frmTable();
     // The windows if they exist, without creating them.

@@ -19,6 +19,8 @@ public:
     }
 
     QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description && label()->isRightAnswerShown())
+            return QAccessibleWidget::text(kind) + QStringLiteral(", right answer");
         if (kind != QAccessible::Name)
             return QAccessibleWidget::text(kind);
         // The text as shown, whole even where the label cuts it: an ampersand in a

@@ -10,8 +10,10 @@
 #include <QLabel>
 
 ChoiceKeys::ChoiceKeys(QWidget* keyScope, const std::array<ClickLabel*, 4>& choices,
-                       const std::array<QLabel*, 4>& letters, QWidget* after, QWidget* before)
-    : QObject(keyScope), m_scope(keyScope), m_choices(choices), m_after(after), m_before(before) {
+                       const std::array<QLabel*, 4>& letters, QWidget* after,
+                       const QList<QWidget*>& following)
+    : QObject(keyScope), m_scope(keyScope), m_choices(choices), m_after(after),
+      m_following(following) {
     // A key that a focused control does not take travels up to the scope; a box that
     // takes typing keeps its letters and digits.
     keyScope->installEventFilter(this);
@@ -63,5 +65,8 @@ void ChoiceKeys::followRows() {
             choice->setAccessibleDescription(description);
         previous = choice;
     }
-    QWidget::setTabOrder(previous, m_before);
+    for (QWidget* next : m_following) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }

@@ -54,6 +54,14 @@ void ClickLabel::setPressable(bool pressable) {
     setFocusPolicy(pressable ? Qt::StrongFocus : Qt::NoFocus);
 }
 
+void ClickLabel::setRightAnswerShown(bool shown) {
+    if (shown == m_rightAnswerShown)
+        return;
+    m_rightAnswerShown = shown;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 void ClickLabel::setFieldText(const QString& text) {
     const bool changed = text != this->text();
     setText(text);

@@ -23,6 +23,10 @@ public:
     // takes Space or Enter as a click and offers a press action to screen readers.
     void setPressable(bool pressable);
     bool isPressable() const { return m_pressable; }
+    // Whether the label shows the right answer (Drill mode's blue): screen readers then
+    // hear ", right answer" after its description, and hear of the change.
+    void setRightAnswerShown(bool shown);
+    bool isRightAnswerShown() const { return m_rightAnswerShown; }
     // Shows a field's text, fitted to the box.
     void setFieldText(const QString& text);
     // How the text is drawn now: its point size, what is shown, whether it is cut short.
@@ -50,6 +54,7 @@ private:
 
     bool m_pressed = false;
     bool m_pressable = false;
+    bool m_rightAnswerShown = false;
     QColor m_border;
     mutable TextFit::Fit m_fit;
     mutable QString m_fitText;

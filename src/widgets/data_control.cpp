@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/data_control.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QToolButton>
 
@@ -15,7 +16,8 @@ QToolButton* browseButton(const QString& arrow, const QString& name, QWidget* pa
     // The arrows alone say nothing to a screen reader.
     button->setAccessibleName(name);
     button->setToolTip(name);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setAutoRaise(false);
     return button;
 }
@@ -51,4 +53,30 @@ void DataControl::resizeEvent(QResizeEvent* event) {
     m_next->setGeometry(width() - 2 * button, 0, button, side);
     m_last->setGeometry(width() - button, 0, button, side);
     m_caption->setGeometry(2 * button, 0, qMax(0, width() - 4 * button), side);
+}
+
+void DataControl::takeBrowseKeys(QWidget* keyScope) {
+    // A key that the focused control does not take travels up to the scope.
+    m_keyScope = keyScope;
+    keyScope->installEventFilter(this);
+}
+
+bool DataControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_keyScope || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    QToolButton* button = nullptr;
+    if (modifiers == Qt::NoModifier && key->key() == Qt::Key_PageDown)
+        button = m_next;
+    else if (modifiers == Qt::NoModifier && key->key() == Qt::Key_PageUp)
+        button = m_previous;
+    else if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_Home)
+        button = m_first;
+    else if (modifiers == Qt::ControlModifier && key->key() == Qt::Key_End)
+        button = m_last;
+    if (!button || !isEnabled())
+        return QWidget::eventFilter(watched, event);
+    button->click();
+    return true;
 }

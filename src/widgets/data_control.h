@@ -13,6 +13,7 @@ class QToolButton;
 
 // A record source on the window: the browse bar with its caption between the
 // first, previous, next and last buttons, over one cursor of the question bank.
+// The buttons take the focus by Tab and answer Space.
 class DataControl : public QWidget {
     Q_OBJECT
 public:
@@ -25,9 +26,13 @@ public:
     QToolButton* previousButton() const { return m_previous; }
     QToolButton* nextButton() const { return m_next; }
     QToolButton* lastButton() const { return m_last; }
+    // Page Down and Page Up press Next and Previous, Ctrl+Home and Ctrl+End First and
+    // Last, whenever the focused control inside keyScope leaves the key to its window.
+    void takeBrowseKeys(QWidget* keyScope);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     RecordSource m_source;
@@ -36,6 +41,7 @@ private:
     QToolButton* m_previous;
     QToolButton* m_next;
     QToolButton* m_last;
+    QWidget* m_keyScope = nullptr;
 };
 
 #endif

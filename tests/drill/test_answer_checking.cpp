@@ -54,9 +54,8 @@ class TestAnswerChecking : public QObject {
 private slots:
     void rightAnswerAdvancesAfterTheMessage();
     void wrongAnswerAddsTheNumberToTheMissedList();
-    void lastQuestionNumber_data();
-    void lastQuestionNumber();
-    void rightAnswerOnTheLastRowStays();
+    void drillEnd_data();
+    void drillEnd();
     void answerFieldWithoutNumber_data();
     void answerFieldWithoutNumber();
     void drillModeColoursTheRightChoice();
@@ -119,54 +118,45 @@ void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
     QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
 }
 
-void TestAnswerChecking::lastQuestionNumber_data() {
+void TestAnswerChecking::drillEnd_data() {
     QTest::addColumn<QString>("number");
-    QTest::addColumn<bool>("advances");
+    QTest::addColumn<bool>("rowFollows");
 
-    QTest::newRow("last number") << "G9D11" << false;
-    QTest::newRow("trailing space") << "G9D11 " << false;
-    QTest::newRow("leading space") << " G9D11" << false;
-    QTest::newRow("lower case") << "g9d11" << true;
-    QTest::newRow("another number") << "G9D10" << true;
+    QTest::newRow("G9D11, G9D12 follows") << "G9D11" << true;
+    QTest::newRow("G9D11 with spaces, a row follows") << " G9D11 " << true;
+    QTest::newRow("lower case, a row follows") << "g9d11" << true;
+    QTest::newRow("G9D11 last") << "G9D11" << false;
+    QTest::newRow("G9D12 last") << "G9D12" << false;
+    QTest::newRow("another number last") << "G9D10" << false;
 }
 
-void TestAnswerChecking::lastQuestionNumber() {
+// The drill ends at the pool's last row, whatever its number.
+void TestAnswerChecking::drillEnd() {
     QFETCH(QString, number);
-    QFETCH(bool, advances);
-    WindowFixture fx(questions({{number, QStringLiteral("3")}, {QStringLiteral("G9D12"), "1"}}));
-    QVERIFY2(fx.open(Shown::onScreen), qPrintable(fx.lastError));
+    QFETCH(bool, rowFollows);
+    WindowFixture fx(rowFollows ? questions({{number, "3"}, {QStringLiteral("G9D12"), "1"}})
+                                : questions({{QStringLiteral("G9D09"), "2"}, {number, "3"}}));
+    QVERIFY2(rowFollows ? fx.open(Shown::onScreen) : fx.openOn(number, Shown::onScreen),
+             qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     QCOMPARE(w.Text1->text(), number);
     w.frmPicture()->show();
 
+    // A miss is listed trimmed.
+    QVERIFY(clickLabel(w.Label8));
+    QCOMPARE(w.Combo2->itemText(0), number.trimmed());
+
     QVERIFY(clickLabel(w.Label10));
-    QCOMPARE(fx.dialogs.messages, QStringList{correct});
-    QCOMPARE(w.Text1->text(), advances ? QStringLiteral("G9D12") : number);
+    QCOMPARE(fx.dialogs.messages, (QStringList{sorry, correct})); // and no failure message
+    QCOMPARE(w.Text1->text(), rowFollows ? QStringLiteral("G9D12") : number);
     QVERIFY(!w.existingFrmPicture()->isVisible());
-
-    // A miss on such a number is listed trimmed.
-    if (!advances) {
-        QVERIFY(clickLabel(w.Label8));
-        QCOMPARE(w.Combo2->itemText(0), QStringLiteral("G9D11"));
-    }
-}
-
-void TestAnswerChecking::rightAnswerOnTheLastRowStays() {
-    WindowFixture fx(questions({{QStringLiteral("G9D09"), "2"}, {QStringLiteral("G9D10"), "1"}}));
-    QVERIFY2(fx.openOn(QStringLiteral("G9D10"), Shown::onScreen), qPrintable(fx.lastError));
-    FrmTheo& w = *fx.window;
-    w.frmPicture()->show();
-
-    QVERIFY(clickLabel(w.Label8));
-    QCOMPARE(fx.dialogs.messages, QStringList{correct}); // and no failure message
-    QCOMPARE(w.Text1->text(), QStringLiteral("G9D10"));
-    QCOMPARE(w.Label13->text(), QStringLiteral("Stem of G9D10?"));
-    QVERIFY(!w.existingFrmPicture()->isVisible());
-
+    if (rowFollows)
+        return;
     // The learner can go on answering the last question.
-    QVERIFY(clickLabel(w.Label8));
-    QCOMPARE(fx.dialogs.messages, (QStringList{correct, correct}));
-    QCOMPARE(w.Text1->text(), QStringLiteral("G9D10"));
+    QCOMPARE(w.Label13->text(), QStringLiteral("Stem of %1?").arg(number));
+    QVERIFY(clickLabel(w.Label10));
+    QCOMPARE(fx.dialogs.messages, (QStringList{sorry, correct, correct}));
+    QCOMPARE(w.Text1->text(), number);
 }
 
 void TestAnswerChecking::answerFieldWithoutNumber_data() {

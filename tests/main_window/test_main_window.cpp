@@ -1,8 +1,10 @@
 // The main window as a learner first meets it: controls where the layout puts them,
 // start-up in order, the shuffled rows, the browse bar, and a bank that will not open.
 // SPDX-License-Identifier: MIT
+#include "about/frm_about.h"
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
+#include "display/frm_table.h"
 #include "learner_actions.h"
 #include "main_window/frm_theo.h"
 #include "widgets/click_label.h"
@@ -21,8 +23,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
@@ -63,9 +68,32 @@ bool setScreenReaderListening(bool on) {
 }
 
 QList<QObject*> nameChanges;
+QList<QObject*> descriptionChanges;
 void spyOnNameChanges(QAccessibleEvent* event) {
     if (event->type() == QAccessible::NameChanged)
         nameChanges << event->object();
+    if (event->type() == QAccessible::DescriptionChanged)
+        descriptionChanges << event->object();
+}
+
+// Claims every Ctrl key for the control it watches, as a line edit claims Ctrl+E ("end of
+// line") on X11; line edits under the test platform follow another key scheme.
+struct ClaimsCtrlKeys : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool claim = event->type() == QEvent::ShortcutOverride &&
+                           static_cast<QKeyEvent*>(event)->modifiers() == Qt::ControlModifier;
+        if (claim)
+            event->accept();
+        return claim;
+    }
+};
+
+// Whether any object below an interface says it is showing.
+bool anyShowingBelow(QAccessibleInterface* node) {
+    for (int i = 0; i < node->childCount(); ++i)
+        if (!node->child(i)->state().invisible || anyShowingBelow(node->child(i)))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -144,6 +172,9 @@ private slots:
         QCOMPARE(w.mnuHelpHint->text(), QStringLiteral("H&ints"));
         QVERIFY(w.mnuHelpHint->isChecked());
         QCOMPARE(w.mnuHelpAbout->text(), QStringLiteral("&About"));
+        QCOMPARE(w.mnuHelpPrivileges->text(), QStringLiteral("Band &Privileges\u2026"));
+        QCOMPARE(w.mnuHelp->actions(),
+                 (QList<QAction*>{w.mnuHelpHint, w.mnuHelpPrivileges, w.mnuHelpAbout}));
         for (auto* button : {w.Data1->firstButton(), w.Data1->previousButton(),
                              w.Data1->nextButton(), w.Data1->lastButton()})
             QVERIFY(!button->accessibleName().isEmpty());
@@ -185,6 +216,21 @@ private slots:
                                         "Choice in row A"}));
             QCOMPARE(QAccessible::queryAccessibleInterface(w.Text10)->text(QAccessible::Name),
                      QStringLiteral("Hint text"));
+            QAccessibleInterface* topic = QAccessible::queryAccessibleInterface(w.Combo1);
+            QCOMPARE(topic->text(QAccessible::Name), QStringLiteral("Topic"));
+            QCOMPARE(topic->text(QAccessible::Value), QStringLiteral("RF Safety"));
+            if (number == QStringLiteral("G0A01")) {
+                // Drill mode: the blue choice (A, in row B) says so, and the change is told.
+                QAccessibleInterface* choiceA = tree.value(QStringLiteral("G0A01 choice A"));
+                descriptionChanges.clear();
+                QVERIFY(press(w.Option2));
+                QCOMPARE(choiceA->text(QAccessible::Description),
+                         QStringLiteral("Choice in row B, right answer"));
+                QCOMPARE(descriptionChanges, QList<QObject*>{w.Label8});
+                QVERIFY(press(w.Option1));
+                QCOMPARE(choiceA->text(QAccessible::Description),
+                         QStringLiteral("Choice in row B"));
+            }
             if (number == QStringLiteral("G0A01")) {
                 nameChanges.clear();
                 // G0A01's answer is A: pressing it answers and moves on, as a click does.
@@ -197,6 +243,14 @@ private slots:
                      {w.Label8, w.Label9, w.Label10, w.Label11, w.Label12, w.Label13})
                     QVERIFY2(nameChanges.contains(label), qPrintable(label->objectName()));
             }
+        }
+        // Never shown, never offered as showing.
+        QVERIFY(!anyShowingBelow(QAccessible::queryAccessibleInterface(w.List1)));
+        for (QWidget* window :
+             std::initializer_list<QWidget*>{w.frmPicture(), w.frmTable(), w.frmAbout()}) {
+            QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(frame->role(), QAccessible::Window);
+            QCOMPARE(frame->text(QAccessible::Name), window->windowTitle().trimmed());
         }
         QAccessible::installUpdateHandler(previousHandler);
         setScreenReaderListening(false);
@@ -293,7 +347,12 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Command6));
-        const QWidget* expected[] = {w.Combo1, w.Combo2, w.Command8, w.Option1};
+        // The choices in the order of their rows, then the browse bar's buttons.
+        auto c = w.choiceLabels();
+        std::sort(c.begin(), c.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+        QList<QWidget*> expected{w.Combo1, w.Combo2, w.Command8, w.Option1};
+        expected << c[0] << c[1] << c[2] << c[3] << w.Data1->firstButton()
+                 << w.Data1->previousButton() << w.Data1->nextButton() << w.Data1->lastButton();
         for (const QWidget* next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
@@ -304,6 +363,57 @@ private slots:
                 focus = focus->parentWidget();
             QCOMPARE(focus, next);
         }
+    }
+
+    // The browse keys, wherever the focused control leaves them, and the menus' shortcuts
+    // from every control, also from the boxes whose editing keys would take them.
+    void keysWorkWhereverTheFocusIs_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<bool>("browseKeys"); // the combo boxes take Page Up and Page Down
+        QTest::newRow("Search") << "Command6" << true;
+        QTest::newRow("topic box") << "Combo1" << false;
+        QTest::newRow("missed list") << "Combo2" << false;
+        QTest::newRow("choice") << "Label8" << true;
+        QTest::newRow("browse bar") << "Next" << true;
+    }
+    void keysWorkWhereverTheFocusIs() {
+        QFETCH(QString, focus);
+        QFETCH(bool, browseKeys);
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        const QStringList numbers = fx.bank.numbers();
+        QVERIFY(showAndActivate(&w));
+        QWidget* focused =
+            focus == QStringLiteral("Next") ? w.Data1->nextButton() : control(&w, focus);
+        QVERIFY(giveFocus(focused));
+        ClaimsCtrlKeys claims;
+        focused->installEventFilter(&claims);
+        const auto keysGive = [&](QKeyCombination key, const QString& number) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            return w.Label12->text() == number;
+        };
+        if (browseKeys) {
+            QVERIFY(keysGive(Qt::CTRL | Qt::Key_End, numbers.last()));
+            QVERIFY(keysGive(QKeyCombination(Qt::Key_PageUp), numbers.at(numbers.size() - 2)));
+            QVERIFY(keysGive(Qt::CTRL | Qt::Key_Home, numbers.first()));
+            QVERIFY(keysGive(QKeyCombination(Qt::Key_PageDown), numbers.at(1)));
+            if (focus == QStringLiteral("Next")) // and its button answers Space
+                QVERIFY(keysGive(QKeyCombination(Qt::Key_Space), numbers.at(2)));
+        }
+        // Band Privileges: the table window, read from its top.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::ControlModifier);
+        FrmTable* table = w.existingFrmTable();
+        QVERIFY(table && table->isVisible());
+        QCOMPARE(table->RichTextBox1->textCursor().position(), 0);
+        QCOMPARE(table->RichTextBox1->verticalScrollBar()->value(), 0);
+        QTest::keyClick(table, Qt::Key_Escape);
+
+        QVERIFY(showAndActivate(&w));
+        QVERIFY(giveFocus(focused));
+        QSignalSpy exam(w.mnuFileExam, &QAction::triggered);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(exam.count(), 1);
     }
 
     void emptyTablesOpenWithEmptyFields() {

@@ -1,10 +1,13 @@
 // The varnel-bank command line: a round trip from pool text, one-question folders, replacing a
-// bank, bad input, the arguments (odd sources among them) and the pool check.
+// bank, bad input, the arguments (odd sources among them), the pool check and the figure
+// conversion.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank_command.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -90,6 +93,8 @@ private slots:
     void arguments();
     void check_data();
     void check();
+    void figure_data();
+    void figure();
 
 private:
     QString path(const QString& name) const { return QDir(m_dir->path()).filePath(name); }
@@ -295,6 +300,40 @@ void TestBankCommand::check() {
     QCOMPARE(run.status, status);
     QVERIFY2((status == 1 ? run.err : run.out).contains(message), qPrintable(run.out + run.err));
     QCOMPARE(readAll(bank), before); // judged, never changed
+}
+
+void TestBankCommand::figure_data() {
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QRect>("drawing"); // dark, on a transparent ground
+    QTest::addColumn<QSize>("bitmap");
+    QTest::addColumn<QRect>("drawingThere");
+    // The published G7-1's size; its drawing halved fills the picture box's width.
+    QTest::newRow("larger: trimmed, halved") << QSize(1845, 1455) << QRect(300, 200, 1152, 576)
+                                             << QSize(588, 300) << QRect(6, 6, 576, 288);
+    QTest::newRow("larger: trimmed, fits")
+        << QSize(900, 700) << QRect(400, 300, 100, 50) << QSize(112, 62) << QRect(6, 6, 100, 50);
+    QTest::newRow("fits: unchanged")
+        << QSize(588, 360) << QRect(5, 5, 10, 10) << QSize(588, 360) << QRect(5, 5, 10, 10);
+}
+
+void TestBankCommand::figure() {
+    QFETCH(QSize, picture);
+    QFETCH(QRect, drawing);
+    QFETCH(QSize, bitmap);
+    QFETCH(QRect, drawingThere);
+    QImage image(picture, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter(&image).fillRect(drawing, QColor(0, 0, 128));
+    QVERIFY(image.save(path("figure.png")));
+
+    QCOMPARE(runTool({"--figure", path("figure.png"), path("figure.bmp")}).status, 0);
+    const QImage out(path("figure.bmp"));
+    QCOMPARE(out.size(), bitmap);
+    // The drawing is whole, with white (the transparent ground) just around it.
+    QCOMPARE(out.pixel(drawingThere.topLeft()), qRgb(0, 0, 128));
+    QCOMPARE(out.pixel(drawingThere.bottomRight()), qRgb(0, 0, 128));
+    QCOMPARE(out.pixel(drawingThere.topLeft() - QPoint(1, 1)), qRgb(255, 255, 255));
+    QCOMPARE(out.pixel(drawingThere.bottomRight() + QPoint(1, 1)), qRgb(255, 255, 255));
 }
 
 QTEST_GUILESS_MAIN(TestBankCommand)

@@ -26,7 +26,8 @@ QString BankCommand::usage() {
         "                 has expired; nothing while it is valid\n"
         "  --figure IMAGE BITMAP\n"
         "                 convert a pool's figure into the bitmap the program shows,\n"
-        "                 scaled down to fit within 800 x 600 pixels\n"
+        "                 its white margin trimmed and scaled down to fit the figure\n"
+        "                 window (588 x 360 pixels)\n"
         "  --version      show the version\n"
         "  --help         show this text\n");
 }
