@@ -12,11 +12,19 @@ constexpr int sqliteBusy = 5;
 constexpr int sqliteLocked = 6;
 constexpr int sqliteReadOnly = 8;
 constexpr int sqliteFull = 13;
+// The extended code of a file that was moved, replaced or deleted while open: SQLite
+// then refuses to write the file it still holds, which is no longer the bank.
+constexpr int sqliteReadOnlyMoved = sqliteReadOnly | (4 << 8);
 
-int primaryCode(const QSqlError& error) {
+int extendedCode(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
-    return ok ? code & 0xff : -1;
+    return ok ? code : -1;
+}
+
+int primaryCode(const QSqlError& error) {
+    const int code = extendedCode(error);
+    return code < 0 ? code : code & 0xff;
 }
 
 } // namespace
@@ -28,7 +36,13 @@ bool isBusy(const QSqlError& error) {
     return code == sqliteBusy || code == sqliteLocked;
 }
 
+bool canPass(const QSqlError& error) {
+    return isBusy(error) || primaryCode(error) == sqliteFull;
+}
+
 QString cause(const QSqlError& error) {
+    if (extendedCode(error) == sqliteReadOnlyMoved)
+        return QStringLiteral("the file was moved or replaced since the program opened it");
     if (isBusy(error))
         return QStringLiteral("another program is using the file; try again when that "
                               "program is closed");
@@ -43,12 +57,14 @@ QString cause(const QSqlError& error) {
 }
 
 BankStatus status(const QString& what, const QSqlError& error) {
+    const BankStatus::Kind kind =
+        canPass(error) ? BankStatus::Kind::Passing : BankStatus::Kind::Lasting;
     if (const QString known = cause(error); !known.isEmpty())
-        return BankStatus::failure(what + QStringLiteral(" because ") + known);
+        return BankStatus::failure(what + QStringLiteral(" because ") + known, kind);
     const QString detail =
         error.databaseText().isEmpty() ? error.text().trimmed() : error.databaseText();
     return BankStatus::failure(
-        detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'));
+        detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'), kind);
 }
 
 } // namespace SqlFailure

@@ -222,6 +222,9 @@ private slots:
         QVERIFY(c.source.isNewPending());
         QCOMPARE(c.number(), QString());
         QVERIFY(c.source.moveFirst()); // nothing typed: dropped
+        QVERIFY(c.source.addNew());
+        c.box("Question").type(QStringLiteral(" \n ")); // only blanks typed: dropped too
+        QVERIFY(c.source.moveFirst());
         QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).size(), 8);
 
         QVERIFY(c.source.addNew());
@@ -282,18 +285,45 @@ private slots:
         refuse = true;
         QVERIFY(c.source.moveNext());
         QCOMPARE(c.number(), QStringLiteral("G1A01"));
+        // A search kept from running has missed nothing.
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G1A02'")));
+        QVERIFY(!c.source.noMatch());
+        QCOMPARE(c.number(), QStringLiteral("G1A01"));
     }
 
     void refusedSaveKeepsRowAndTypedText_data() {
-        QTest::addColumn<bool>("useLock");
+        // What another program does before the save, and undoes after it.
+        QTest::addColumn<QString>("elsewhere");
+        QTest::addColumn<QString>("undo");
         QTest::addColumn<bool>("bySearch"); // a search that finds nothing instead of a move
-        QTest::newRow("trigger aborts") << false << false;
-        QTest::newRow("another program holds a lock") << true << false;
-        QTest::newRow("search, another program holds a lock") << true << true;
+        QTest::addColumn<BankStatus::Kind>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("stored"); // the stem in the file at the end
+        const QString lock = QStringLiteral("BEGIN EXCLUSIVE");
+        const QString trigger =
+            QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON pool "
+                           "BEGIN SELECT RAISE(ABORT, 'saving is refused'); END");
+        const QString busy = QStringLiteral("another program is using the file");
+        QTest::newRow("trigger aborts") << trigger << "DROP TRIGGER refuse" << false
+                                        << BankStatus::Kind::Lasting << "saving is refused"
+                                        << "Typed text";
+        QTest::newRow("another program holds a lock")
+            << lock << "ROLLBACK" << false << BankStatus::Kind::Passing << busy << "Typed text";
+        QTest::newRow("search, another program holds a lock")
+            << lock << "ROLLBACK" << true << BankStatus::Kind::Passing << busy << "Typed text";
+        // Its change is kept, and the typed text is no longer counted as typed.
+        QTest::newRow("another program changed the row")
+            << "UPDATE pool SET Question = 'Changed elsewhere' WHERE rowid = 1"
+            << "SELECT 1" << false << BankStatus::Kind::Conflict << "another program changed"
+            << "Changed elsewhere";
     }
     void refusedSaveKeepsRowAndTypedText() {
-        QFETCH(bool, useLock);
+        QFETCH(QString, elsewhere);
+        QFETCH(QString, undo);
         QFETCH(bool, bySearch);
+        QFETCH(BankStatus::Kind, kind);
+        QFETCH(QString, reason);
+        QFETCH(QString, stored);
         PoolCursor c;
         c.source.setBusyTimeout(50);
         QVERIFY(c.source.open(bank->filePath()));
@@ -305,36 +335,28 @@ private slots:
             db.setDatabaseName(bank->filePath());
             QVERIFY(db.open());
             QSqlQuery q(db);
-            if (useLock)
-                QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            else
-                QVERIFY(
-                    q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON pool "
-                                          "BEGIN SELECT RAISE(ABORT, 'saving is refused'); END")));
+            QVERIFY(q.exec(elsewhere));
 
             c.box("Question").type(QStringLiteral("Typed text"));
             const BankStatus refused = bySearch
                                            ? c.source.findFirst(QStringLiteral("GNumber = 'none'"))
                                            : c.source.moveNext();
             QVERIFY(!refused);
-            if (useLock)
-                QVERIFY2(
-                    refused.reason().contains(QStringLiteral("another program is using the file")),
-                    qPrintable(refused.reason()));
+            QVERIFY2(refused.reason().contains(reason), qPrintable(refused.reason()));
+            QCOMPARE(refused.kind(), kind);
             QCOMPARE(c.number(), QStringLiteral("G0A01"));
             QCOMPARE(c.box("Question").shown, QStringLiteral("Typed text"));
-            QVERIFY(c.box("Question").isChanged());
+            QCOMPARE(c.box("Question").isChanged(), kind != BankStatus::Kind::Conflict);
 
-            QVERIFY(q.exec(useLock ? QStringLiteral("ROLLBACK")
-                                   : QStringLiteral("DROP TRIGGER refuse")));
+            QVERIFY(q.exec(undo));
+            q = QSqlQuery();
             db.close();
         }
         QSqlDatabase::removeDatabase(other);
 
         QVERIFY(c.source.moveNext());
         QCOMPARE(c.number(), QStringLiteral("G0A02"));
-        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).first(),
-                 QStringLiteral("Typed text"));
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).first(), stored);
     }
 
     void emptyTablesAreHarmless() {
