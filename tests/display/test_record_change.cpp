@@ -41,11 +41,14 @@ private slots:
     void topicAndHintOfNumber_data();
     void topicAndHintOfNumber();
     void blankRecordSkipsHintAndFigure();
-    void questionWithoutHintShowsAndSavesNoOtherHint();
+    void noteOnQuestionWithoutHintAddsOnlyItsRow();
     void hintStates_data();
     void hintStates();
     void typedHintIsSavedAndKept();
+    void refusedHintSaveIsToldOnce_data();
     void refusedHintSaveIsToldOnce();
+    void noteRefusedForNowKeepsQuestionAndNote_data();
+    void noteRefusedForNowKeepsQuestionAndNote();
     void apostropheInNumberFindsNothingQuietly();
     void nestedQuestionChangeUsesLatestNumber();
 };
@@ -98,6 +101,7 @@ void TestRecordChange::topicAndHintOfNumber_data() {
                         << "Radio Wave Propagation"
                         << "";
     QTest::newRow("digit first") << "5GA01" << unchanged << "";
+    QTest::newRow("empty number: not the previous question's hint") << "" << unchanged << "";
 }
 
 void TestRecordChange::topicAndHintOfNumber() {
@@ -136,34 +140,53 @@ void TestRecordChange::blankRecordSkipsHintAndFigure() {
     QCOMPARE(w.Text1->text(), QString());
     QCOMPARE(w.Label8->geometry(), w.Text5->geometry());
     QCOMPARE(w.Combo1->currentText(), QStringLiteral("marker"));
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("figure hint"));
     QVERIFY(shown(w.Command11));
     QVERIFY(w.existingFrmPicture() && w.existingFrmPicture()->isVisible());
+    // The hint source has left E7B11's row: nothing put into the box reaches a row.
+    QCOMPARE(w.Text10->toPlainText(), QString());
+    QVERIFY(w.Text10->isReadOnly());
+    w.Text10->setPlainText(QStringLiteral("put there on a blank record"));
+    QVERIFY(w.Data1->recordset().moveFirst().ok());
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+             (QStringList{QStringLiteral("figure hint"), QStringLiteral("empty number")}));
 }
 
-void TestRecordChange::questionWithoutHintShowsAndSavesNoOtherHint() {
+void TestRecordChange::noteOnQuestionWithoutHintAddsOnlyItsRow() {
     WindowFixture fx;
-    QVERIFY2(fx.openOn(QStringLiteral("G1A01")), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
-    QVERIFY(w.Text10->placeholderText().isEmpty());
+    QVERIFY(press(w.Command8));
     const QByteArray before = fileHash(fx.bank.filePath());
-    QVERIFY(w.Data1->recordset().moveNext().ok());
-    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
-    QTest::mouseClick(w.Command8, Qt::LeftButton);
-    QVERIFY(shown(w.Text10));
-    QCOMPARE(w.Text10->toPlainText(), QString());
-    QCOMPARE(w.Text11->text(), QString());
-    QCOMPARE(w.Text10->placeholderText(), QStringLiteral("No hint for this question."));
+    // Tab and Shift+Tab leave the box and type nothing.
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        QVERIFY(giveFocus(w.Text10));
+        QTest::keyClick(w.Text10, key);
+        QVERIFY(QApplication::focusWidget() != w.Text10);
+    }
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
+    QVERIFY(w.Data1->recordset().moveNext().ok()); // G1A02, no hint row
 
-    // Neither typing nor text put there by the program reaches any row.
-    QTest::keyClicks(w.Text10, QStringLiteral("typed"));
-    w.Text10->setPlainText(QStringLiteral("a note for G1A02"));
-    QVERIFY(w.Data1->recordset().moveNext().ok());
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
+    QVERIFY(press(w.Command8));
+    QCOMPARE(w.Text10->toPlainText(), QString());
     QVERIFY(!w.Text10->isReadOnly());
-    QVERIFY(w.Data1->recordset().moveFirst().ok());
+    QCOMPARE(w.Text10->placeholderText(), QStringLiteral("Type your own note for this question."));
+    // A box emptied again adds no row.
+    QTest::keyClicks(w.Text10, QStringLiteral(" x"));
+    QTest::keyClick(w.Text10, Qt::Key_Backspace);
+    QVERIFY(w.Data1->recordset().movePrevious().ok());
+    QVERIFY(w.Data1->recordset().moveNext().ok());
     QCOMPARE(fileHash(fx.bank.filePath()), before);
+
+    QVERIFY(press(w.Command8));
+    QTest::keyClicks(w.Text10, QStringLiteral("My own note"));
+    QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN")),
+             (QStringList{"G0A02", "G1A01", "G5A01", "G1A02"}));
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+             (QStringList{"Hint for G0A02", "See section 97.301(d).", "Ohm's law", "My own note"}));
+    QVERIFY(w.Data1->recordset().movePrevious().ok());
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("My own note"));
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
@@ -231,26 +254,95 @@ void TestRecordChange::typedHintIsSavedAndKept() {
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
+void TestRecordChange::refusedHintSaveIsToldOnce_data() {
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only") << false << "the file is read-only";
+    QTest::newRow("file replaced on disk") << true << "the file was moved or replaced";
+}
+
 void TestRecordChange::refusedHintSaveIsToldOnce() {
+    QFETCH(bool, replaced);
+    QFETCH(QString, reason);
     WindowFixture fx;
     QVERIFY2(fx.openOn(QStringLiteral("G1A01")), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     const QByteArray before = fileHash(fx.bank.filePath());
     w.Text10->setPlainText(QStringLiteral("cannot be kept"));
-    // The hint source's own connection is made read-only, as a read-only file would be.
-    for (const QString& name : QSqlDatabase::connectionNames())
-        if (name.contains(QStringLiteral("Hints")))
-            QVERIFY(QSqlQuery(QSqlDatabase::database(name))
-                        .exec(QStringLiteral("PRAGMA query_only = 1")));
+    const QString path = fx.bank.filePath();
+    if (replaced) {
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".old")));
+        QVERIFY(QFile::copy(path + QStringLiteral(".old"), path));
+    } else {
+        // The hint source's own connection is made read-only, as a read-only file would be.
+        for (const QString& name : QSqlDatabase::connectionNames())
+            if (name.contains(QStringLiteral("Hints")))
+                QVERIFY(QSqlQuery(QSqlDatabase::database(name))
+                            .exec(QStringLiteral("PRAGMA query_only = 1")));
+    }
+    // The note cannot be kept whatever the learner does, so the question changes.
     QVERIFY(w.Data1->recordset().moveNext().ok()); // G1A02, no hint row
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
     QCOMPARE(fx.dialogs.messages.size(), 1);
-    QVERIFY2(fx.dialogs.messages.first().contains(QStringLiteral("the file is read-only")),
+    QVERIFY2(fx.dialogs.messages.first().contains(QStringLiteral("cannot be kept")) &&
+                 fx.dialogs.messages.first().contains(reason),
              qPrintable(fx.dialogs.messages.first()));
     QCOMPARE(w.Text10->toPlainText(), QString());
     QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01 has a hint row
     QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
     QCOMPARE(fx.dialogs.messages.size(), 1);
     QCOMPARE(fileHash(fx.bank.filePath()), before);
+}
+
+void TestRecordChange::noteRefusedForNowKeepsQuestionAndNote_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("otherProgram"); // what the other program does meanwhile
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("stored"); // the note of the question in the end
+    const QString lock = QStringLiteral("BEGIN IMMEDIATE");
+    const QString busy = QStringLiteral("another program is using the file");
+    QTest::newRow("write lock, hint row") << "G1A01" << lock << busy << "Typed note";
+    QTest::newRow("write lock, new note") << "G1A02" << lock << busy << "Typed note";
+    // The other program's note stays; the typed one is the learner's to copy.
+    QTest::newRow("another program changed the hint")
+        << "G1A01"
+        << "UPDATE Hints SET hints = 'Changed elsewhere' WHERE GN = 'G1A01'"
+        << "another program changed"
+        << "Changed elsewhere";
+}
+
+void TestRecordChange::noteRefusedForNowKeepsQuestionAndNote() {
+    QFETCH(QString, number);
+    QFETCH(QString, otherProgram);
+    QFETCH(QString, told);
+    QFETCH(QString, stored);
+    WindowFixture fx;
+    fx.window->Data2->recordset().setBusyTimeout(50);
+    QVERIFY2(fx.openOn(number), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    QVERIFY(press(w.Command8));
+    w.Text10->selectAll(); // the note replaces the hint shown
+    QTest::keyClicks(w.Text10, QStringLiteral("Typed note"));
+    {
+        OtherProgram other(fx.bank);
+        QVERIFY(other.exec(otherProgram));
+        QVERIFY(w.Data1->recordset().moveNext().ok());
+        QCOMPARE(w.Text1->text(), number);
+        QVERIFY(shown(w.Text10));
+        QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Typed note"));
+        QCOMPARE(fx.dialogs.messages.size(), 1);
+        QVERIFY2(fx.dialogs.messages.first().contains(told),
+                 qPrintable(fx.dialogs.messages.first()));
+    }
+    // The lock is gone, or the learner was told: the question changes now.
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QVERIFY(w.Text1->text() != number);
+    QCOMPARE(fx.dialogs.messages.size(), 1);
+    const QStringList numbers = fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN"));
+    QCOMPARE(numbers.count(number), 1);
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints"))
+                 .at(numbers.indexOf(number)),
+             stored);
 }
 
 void TestRecordChange::apostropheInNumberFindsNothingQuietly() {

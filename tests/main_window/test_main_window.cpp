@@ -366,19 +366,34 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
     }
 
-    void closingEndsWithAllWindowsAndSavesNothing_data() {
+    void closingEndsWithAllWindowsAndSavesOnlyTheNote_data() {
         QTest::addColumn<bool>("byMenu");
-        QTest::newRow("close box") << false;
-        QTest::newRow("File, Exit") << true;
+        QTest::addColumn<QString>("note"); // typed into the hint box of G0A01, which has no row
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("close box") << false << "" << false;
+        QTest::newRow("File, Exit") << true << "" << false;
+        QTest::newRow("close box, note typed") << false << "My note" << false;
+        QTest::newRow("File, Exit, note typed") << true << "My note" << false;
+        QTest::newRow("File, Exit, note refused") << true << "My note" << true;
     }
-    void closingEndsWithAllWindowsAndSavesNothing() {
+    void closingEndsWithAllWindowsAndSavesOnlyTheNote() {
         QFETCH(bool, byMenu);
+        QFETCH(QString, note);
+        QFETCH(bool, readOnly);
         WindowFixture fx;
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         w.show();
         w.frmPicture()->show();
         w.Text3->setPlainText(QStringLiteral("typed but never saved"));
+        QVERIFY(press(w.Command8));
+        QTest::keyClicks(w.Text10, note);
+        if (readOnly)
+            for (const QString& name : QSqlDatabase::connectionNames())
+                if (name.contains(QStringLiteral("Hints")))
+                    QVERIFY(QSqlQuery(QSqlDatabase::database(name))
+                                .exec(QStringLiteral("PRAGMA query_only = 1")));
+        const QStringList hints = fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints"));
         if (byMenu)
             w.mnuFileExit->trigger();
         else
@@ -387,15 +402,33 @@ private slots:
         QVERIFY(!w.existingFrmPicture());
         QCOMPARE(fx.bank.column(QStringLiteral("pool"), QStringLiteral("Question")).first(),
                  QStringLiteral("Stem of G0A01?"));
-        QVERIFY(fx.dialogs.messages.isEmpty());
+        const bool saved = !note.isEmpty() && !readOnly;
+        QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+                 saved ? hints + QStringList{note} : hints);
+        QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN")).last(),
+                 saved ? QStringLiteral("G0A01") : QStringLiteral("G5A01"));
+        QCOMPARE(fx.dialogs.messages.size(), readOnly ? 1 : 0);
     }
 
-    void missingHintsTableIsReported() {
+    // Study goes on; the Hint button says once that notes cannot be saved.
+    void bankWithoutHintsTableServesForStudy() {
         WindowFixture fx;
         QVERIFY(fx.bank.exec({QStringLiteral("DROP TABLE Hints")}));
-        QVERIFY(!fx.open());
-        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")),
-                 qPrintable(fx.lastError));
+        QVERIFY2(fx.open(), qPrintable(fx.lastError));
+        FrmTheo& w = *fx.window;
+        QVERIFY(w.Data1->recordset().moveNext().ok());
+        QCOMPARE(w.Text1->text(), QStringLiteral("G0A02"));
+        QVERIFY(fx.dialogs.messages.isEmpty());
+        for (int presses = 0; presses < 2; ++presses) {
+            QVERIFY(press(w.Command8));
+            QVERIFY(w.Data1->recordset().moveNext().ok());
+        }
+        QCOMPARE(fx.dialogs.messages.size(), 1);
+        QVERIFY2(fx.dialogs.messages.first().contains(QStringLiteral("notes cannot be saved")),
+                 qPrintable(fx.dialogs.messages.first()));
+        QVERIFY(w.Text10->isReadOnly());
+        w.mnuFileExit->trigger();
+        QCOMPARE(fx.dialogs.messages.size(), 1);
     }
 };
 
