@@ -88,19 +88,6 @@ bool TestBank::refuseNewQuestions() {
                                 "BEGIN SELECT RAISE(ABORT, 'refused'); END")});
 }
 
-OtherProgram::OtherProgram(const TestBank& bank)
-    : m_connection(std::make_unique<BankConnection>(QStringLiteral("other"), bank.filePath())) {
-    if (!m_connection->db().open())
-        qWarning() << "other program:" << m_connection->db().lastError().text();
-}
-
-// Closing the connection ends its transaction and lock.
-OtherProgram::~OtherProgram() = default;
-
-bool OtherProgram::exec(const QString& statement) {
-    return run(m_connection->db(), statement);
-}
-
 QVector<TestQuestion> TestBank::sampleQuestions() {
     auto q = [](const QString& n, const QString& answer) {
         return TestQuestion{n,

@@ -8,10 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
-#include <memory>
 #include <utility>
-
-class BankConnection;
 
 // One question as the tests write it into a bank: number, stem, answer, choices A to D.
 struct TestQuestion {
@@ -52,18 +49,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-};
-
-// Another program on the same bank: its own connection, which keeps what its
-// statements leave (a lock, an open transaction) until it is destroyed.
-class OtherProgram {
-public:
-    explicit OtherProgram(const TestBank& bank);
-    ~OtherProgram();
-    bool exec(const QString& statement);
-
-private:
-    std::unique_ptr<BankConnection> m_connection;
 };
 
 // Questions given as number and answer field; stems and choices name their number
