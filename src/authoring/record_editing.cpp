@@ -28,6 +28,10 @@ BankStatus FrmTheo::startNewRecord() {
         return s;
     if (BankStatus s = pool.addNew(); !s)
         return s;
+    // The validate step can keep the current record (a note that cannot be saved yet);
+    // then no new record was started, and nothing may be typed as if it had been.
+    if (!pool.isNewPending())
+        return BankStatus::failure(QStringLiteral("the current record could not be left"));
     Command2->setEnabled(true);
     Command1->setEnabled(false);
     return BankStatus::success();

@@ -24,17 +24,23 @@ enum class HintBox { Note, NoNumber, NoHintsTable };
 // The hint box takes typing only where a note can go into a row of its own question.
 void setUpHintBox(QPlainTextEdit* box, HintBox state) {
     box->setReadOnly(state != HintBox::Note);
+    QString say;
     switch (state) {
     case HintBox::Note:
-        box->setPlaceholderText(QStringLiteral("Type your own note for this question."));
+        say = QStringLiteral("Type your own note for this question.");
         break;
     case HintBox::NoNumber:
-        box->setPlaceholderText(QStringLiteral("No hint for this question."));
+        say = QStringLiteral("No hint for this question.");
         break;
     case HintBox::NoHintsTable:
-        box->setPlaceholderText(QStringLiteral("This question bank holds no hints or notes."));
+        say = QStringLiteral("This question bank holds no hints or notes.");
         break;
     }
+    // The box is one line high, so the grey text wraps out of sight; the tooltip and a
+    // screen reader give it whole.
+    box->setPlaceholderText(say);
+    box->setToolTip(say);
+    box->setAccessibleDescription(say);
 }
 
 } // namespace
@@ -118,11 +124,12 @@ bool FrmTheo::saveTypedHint(HintLeaving leaving) {
         // The other program's note is kept; the learner's text stays in the box, no
         // longer counted as typed, so that moving on again leaves both as they are.
         m_dialogs.message(
-            this, QStringLiteral("Your note was not saved: another program changed the note of "
-                                 "this question since it was shown here, and that note is kept.") +
-                      (question ? QStringLiteral(" Your text stays in the hint box so that you "
-                                                 "can copy it.")
-                                : QString()));
+            this,
+            QStringLiteral("Your note was not saved: another program changed the note of "
+                           "this question since it was shown here, and that note is kept.") +
+                (question ? QStringLiteral(" Your text stays in the hint box so that you "
+                                           "can copy it; moving on leaves that note as it is.")
+                          : QString()));
         return !question;
     }
     if (question && saved.kind() == BankStatus::Kind::Passing) {
