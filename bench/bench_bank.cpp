@@ -1,6 +1,7 @@
-// Record source costs at two bank sizes: opening and showing the first row, the
-// moves, and the two look-ups of every question change. The cursor holds a rowid,
-// never the table, so the large bank should cost about what the small one does.
+// Record source costs at two bank sizes, with and without the look-up indexes: opening
+// and showing the first row, the moves, and the two look-ups of every question change.
+// The cursor holds a rowid, never the table, so with its indexes the large bank should
+// cost about what the small one does.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/field_binding.h"
@@ -39,14 +40,18 @@ struct Cursor {
     std::vector<Sink> sinks;
 };
 
-void measure(int rows) {
+void measure(int rows, bool indexed) {
     QTemporaryDir dir;
-    if (!writeSyntheticBank(dir.path(), rows)) {
+    if (!writeSyntheticBank(dir.path(), rows) || (!indexed && !dropLookUpIndexes(dir.path()))) {
         std::fprintf(stderr, "could not write a bank of %d rows\n", rows);
         return;
     }
     const QString path = QDir(dir.path()).filePath(BankSchema::fileName);
     const int runs = 2001;
+    // Without an index a look-up reads the table up to its row: fewer runs suffice, and
+    // the rows looked up are spread over the whole table.
+    const int findRuns = indexed ? runs : 101;
+    const qint64 stride = indexed ? 7919 : rows / findRuns + 1;
 
     const double open = medianMicroseconds(51, [&](int) {
         Cursor c(BankSchema::poolTable, BankSchema::poolFields());
@@ -66,16 +71,22 @@ void measure(int rows) {
         else
             pool.source.moveLast();
     });
-    const double findNumber = medianMicroseconds(runs, [&](int i) {
+    const double findNumber = medianMicroseconds(findRuns, [&](int i) {
         pool.source.findFirst(
-            QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * 7919) % rows)));
+            QStringLiteral("GNumber = '%1'").arg(syntheticNumber((i * stride) % rows)));
     });
-    const double findHint = medianMicroseconds(runs, [&](int i) {
-        hints.source.findFirst(QStringLiteral("GN = '%1'").arg(syntheticNumber((i * 7919) % rows)));
+    const double findHint = medianMicroseconds(findRuns, [&](int i) {
+        hints.source.findFirst(
+            QStringLiteral("GN = '%1'").arg(syntheticNumber((i * stride) % rows)));
     });
-    std::printf("%9d rows | open+first %8.1f us | MoveNext %6.1f us | MoveLast/First %6.1f us | "
-                "FindFirst GNumber %6.1f us | FindFirst GN %6.1f us\n",
-                rows, open, next, last, findNumber, findHint);
+    // A question without a hint: the look-up that finds nothing.
+    const double missHint = medianMicroseconds(
+        findRuns, [&](int) { hints.source.findFirst(QStringLiteral("GN = 'none'")); });
+    std::printf(
+        "%9d rows, %s | open+first %8.1f us | MoveNext %6.1f us | MoveLast/First "
+        "%6.1f us | FindFirst GNumber %9.1f us | FindFirst GN %9.1f us, none found %9.1f us\n",
+        rows, indexed ? "indexed  " : "no index ", open, next, last, findNumber, findHint,
+        missHint);
 }
 
 } // namespace
@@ -83,7 +94,10 @@ void measure(int rows) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     std::printf("median of many runs, microseconds\n");
-    measure(1000);
-    measure(1000000);
+    // Banks from the builder have look-up indexes; a bank made otherwise may not, and
+    // the program never adds them.
+    for (const int rows : {1000, 1000000})
+        for (const bool indexed : {true, false})
+            measure(rows, indexed);
     return 0;
 }

@@ -1,13 +1,15 @@
 // Synthetic banks for the benchmarks: question numbers for any size, a bank file of that many
-// questions and hints, and a median timer.
+// questions and hints, with or without its look-up indexes, and a median timer.
 // SPDX-License-Identifier: MIT
 #ifndef VARNEL_BENCH_SYNTHETIC_BANK_H
 #define VARNEL_BENCH_SYNTHETIC_BANK_H
 
+#include "bank/bank_connection.h"
 #include "bank/bank_file.h"
 #include "bank/bank_schema.h"
 
 #include <QDir>
+#include <QSqlQuery>
 #include <QString>
 #include <QtDebug>
 #include <algorithm>
@@ -53,6 +55,19 @@ inline bool writeSyntheticBank(const QString& folder, qint64 rows,
     if (!written)
         qWarning("synthetic bank: %s", qPrintable(written.reason()));
     return written.ok();
+}
+
+// Removes the look-up indexes from the bank in folder, as a bank made by another tool
+// may lack them. Returns false on failure.
+inline bool dropLookUpIndexes(const QString& folder) {
+    BankConnection connection(QStringLiteral("bench"), QDir(folder).filePath(BankSchema::fileName));
+    if (!connection.open())
+        return false;
+    QSqlQuery query(connection.db());
+    for (const QString& table : {BankSchema::poolTable, BankSchema::hintsTable})
+        if (!query.exec(QStringLiteral("DROP INDEX ") + BankSchema::lookupIndex(table).name))
+            return false;
+    return true;
 }
 
 // The median of `runs` timings of fn, in microseconds.

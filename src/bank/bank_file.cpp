@@ -39,8 +39,9 @@ BankStatus insertRows(QSqlDatabase& db, const QString& table, const BankFile::Ro
 
 BankStatus fill(QSqlDatabase& db, const BankFile::Rows& rows, BankFile::Journal journal) {
     QSqlQuery q(db);
+    // The journal is kept in memory: a defensive connection does not switch it off.
     if (journal == BankFile::Journal::Off &&
-        !(q.exec(QStringLiteral("PRAGMA journal_mode = OFF")) &&
+        !(q.exec(QStringLiteral("PRAGMA journal_mode = MEMORY")) &&
           q.exec(QStringLiteral("PRAGMA synchronous = OFF"))))
         return cannotWrite(q.lastError().text());
     if (!db.transaction())
@@ -72,10 +73,9 @@ namespace BankFile {
 
 BankStatus create(const QString& path, const Rows& rows, Journal journal) {
     BankConnection connection(QStringLiteral("bank-file"), path);
+    if (BankStatus opened = connection.open(); !opened)
+        return BankStatus::failure(QStringLiteral("cannot open the new bank: ") + opened.reason());
     QSqlDatabase& db = connection.db();
-    if (!db.open())
-        return BankStatus::failure(QStringLiteral("cannot open the new bank: ") +
-                                   db.lastError().text());
     BankStatus status = fill(db, rows, journal);
     if (!status)
         db.rollback();

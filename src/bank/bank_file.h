@@ -29,8 +29,8 @@ struct Rows {
     const BankInfo* info = nullptr; // the bank builder's record of the pool, when given
 };
 
-// Journal::Off writes without a rollback journal or syncing: for a scratch file
-// that is thrown away when writing fails, never for one a learner keeps.
+// Journal::Off writes without a rollback journal on disk or syncing: for a scratch
+// file that is thrown away when writing fails, never for one a learner keeps.
 enum class Journal { On, Off };
 
 // Creates both tables, their rows and their look-up indexes (and the info table when

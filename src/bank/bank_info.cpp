@@ -69,16 +69,18 @@ BankStatus BankInfo::write(QSqlDatabase& db) const {
 BankStatus BankInfo::read(const QString& path, BankInfo* info, bool* found) {
     *info = BankInfo{};
     *found = false;
-    if (!QFileInfo(path).isFile())
-        return BankStatus::failure(QStringLiteral("%1: no such file").arg(path));
+    if (const QFileInfo file(path); !file.isFile())
+        return BankStatus::failure((file.exists() ? QStringLiteral("%1: not a regular file")
+                                                  : QStringLiteral("%1: no such file"))
+                                       .arg(path));
     BankConnection connection(QStringLiteral("bank-info"), path,
                               QStringLiteral("QSQLITE_OPEN_READONLY"));
+    BankStatus status = connection.open();
     QSqlDatabase& db = connection.db();
-    BankStatus status = BankStatus::success();
     QSqlQuery q(db);
-    if (!db.open()) {
-        status = BankStatus::failure(
-            QStringLiteral("%1: cannot open: %2").arg(path, db.lastError().text()));
+    if (!status) {
+        status =
+            BankStatus::failure(QStringLiteral("%1: cannot open: %2").arg(path, status.reason()));
     } else if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
         status = BankStatus::failure(
             QStringLiteral("%1: not a question bank: %2").arg(path, q.lastError().text()));

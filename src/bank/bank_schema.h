@@ -30,7 +30,8 @@ QStringList createStatements();
 // The statement that inserts one row into a table: a placeholder per field, in the
 // order of fieldsOf(table).
 QString insertStatement(const QString& table);
-// Statements that add the look-up indexes when they are missing; harmless when present.
+// Statements that add the look-up indexes, which a bank gets when it is made; the
+// program never adds them to a bank that lacks them, it searches it without them.
 QStringList indexStatements();
 // The look-up index of one table: its name and the statement that creates it.
 struct Index {

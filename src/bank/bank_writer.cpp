@@ -8,10 +8,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <sys/file.h>
 
 namespace {
 
@@ -22,6 +24,21 @@ QVector<QStringList> derivedHints(const QVector<PoolQuestion>& questions) {
         if (const QString hint = RuleHint::forReference(question.reference); !hint.isEmpty())
             hints.append({question.number, hint});
     return hints;
+}
+
+// Removes the temporary files that runs killed while writing into folder left behind.
+// A run still writing holds a lock on its own temporary file, so only abandoned ones go.
+void removeAbandonedParts(const QDir& folder) {
+    static const QRegularExpression partName(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}\\.part$"));
+    const QFileInfoList parts = folder.entryInfoList({QStringLiteral(".*.part")},
+                                                     QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& part : parts) {
+        if (!partName.match(part.fileName()).hasMatch())
+            continue;
+        QFile file(part.filePath());
+        if (file.open(QIODevice::ReadOnly) && ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0)
+            QFile::remove(part.filePath());
+    }
 }
 
 QStringList poolRow(const PoolQuestion& question) {
@@ -39,6 +56,10 @@ BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> question
     if (target.exists() && target.isDir())
         return BankStatus::failure(
             QStringLiteral("%1 is a folder; give the path of the bank file").arg(path));
+    // Replacing a device or a pipe would put a bank where the system expects something else.
+    if (target.exists() && !target.isFile())
+        return BankStatus::failure(
+            QStringLiteral("%1 is not a regular file; give the path of the bank file").arg(path));
     if (target.exists() && !replace)
         return BankStatus::failure(
             QStringLiteral("%1 already exists; give --replace to replace it").arg(path));
@@ -50,13 +71,16 @@ BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> question
         questions.begin(), questions.end(),
         [](const PoolQuestion& a, const PoolQuestion& b) { return a.number < b.number; });
 
-    // Beside the target, so the final rename stays on one file system and is atomic.
+    removeAbandonedParts(target.absoluteDir());
+    // Beside the target, so the final rename stays on one file system and is atomic. It
+    // stays open, locked, until it is in place: the lock tells a later run that this
+    // file is still being written.
     QTemporaryFile temp(
         target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX.part").arg(target.fileName())));
     if (!temp.open())
         return BankStatus::failure(QStringLiteral("cannot create a temporary file beside %1: %2")
                                        .arg(path, temp.errorString()));
-    temp.close();
+    (void)::flock(temp.handle(), LOCK_EX | LOCK_NB);
     const QString tempPath = temp.fileName();
     const QVector<QStringList> hints = derivedHints(questions);
     const BankFile::Rows rows{BankFile::rowsFrom(questions, poolRow), BankFile::rowsFrom(hints),

@@ -12,7 +12,8 @@
 
 // Writes a question bank file from questions read from pool text. The file appears
 // whole or not at all: everything goes into a temporary file beside the target,
-// which is renamed over it only once complete.
+// which is renamed over it only once complete. Such a file left behind by a run that
+// was killed is removed by the next run into the same folder.
 class BankWriter {
 public:
     struct Counts {

@@ -7,17 +7,54 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "varnel_version.h"
 
 namespace {
 
+// Far more than any question pool: the 2023-2027 General pool is about 150 KB.
+constexpr qint64 largestSource = 64 * 1024 * 1024;
+
+BankStatus notRegular(const QString& path) {
+    return BankStatus::failure(
+        QStringLiteral("%1: not a regular file or folder, so not a pool source").arg(path));
+}
+
+BankStatus tooLarge(const QString& path) {
+    return BankStatus::failure(
+        QStringLiteral("%1: larger than 64 MiB, far more than any question pool").arg(path));
+}
+
+// Reads a regular file of at most largestSource bytes. A device, a pipe or a socket is
+// refused before it is opened (a device such as /dev/zero never ends, a pipe without
+// a writer would wait for ever), and again on the opened descriptor, in case the path
+// was replaced meanwhile.
 BankStatus readFile(const QString& path, QByteArray* bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return notRegular(path);
+    if (info.size() > largestSource)
+        return tooLarge(path);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return BankStatus::failure(
+            QStringLiteral("%1: cannot read: %2").arg(path, qt_error_string(errno)));
+    QFile file;
+    struct stat status {};
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return BankStatus::failure(
             QStringLiteral("%1: cannot read: %2").arg(path, file.errorString()));
-    *bytes = file.readAll();
+    }
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return notRegular(path);
+    *bytes = file.read(largestSource + 1);
+    if (bytes->size() > largestSource)
+        return tooLarge(path);
     return BankStatus::success();
 }
 

@@ -3,21 +3,48 @@
 #include "bank/record_source.h"
 
 #include "bank/bank_connection.h"
-#include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/field_binding.h"
 #include "bank/sql_failure.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUrl>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
 QString quoted(const QString& name) {
     return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
            QLatin1Char('"');
+}
+
+// Why the program cannot see a file, or an empty text when it can: the file does not
+// exist, or a folder on its path may not be entered, which hides the file whether it
+// exists or not.
+QString unseenFileReason(const QString& absolutePath) {
+    struct stat file {};
+    if (::stat(QFile::encodeName(absolutePath).constData(), &file) == 0)
+        return QString();
+    QString reached; // the deepest folder seen so far; the root is always seen
+    for (const QString& part : absolutePath.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        const QString next = reached + QLatin1Char('/') + part;
+        struct stat status {};
+        if (::stat(QFile::encodeName(next).constData(), &status) != 0) {
+            if (errno == EACCES)
+                return QStringLiteral("the program may not enter the folder %1, so the file "
+                                      "cannot be reached")
+                    .arg(QDir::toNativeSeparators(reached.isEmpty() ? QStringLiteral("/")
+                                                                    : reached));
+            break;
+        }
+        reached = next;
+    }
+    return QStringLiteral("the file does not exist");
 }
 
 } // namespace
@@ -32,33 +59,30 @@ RecordSource::~RecordSource() {
 BankStatus RecordSource::open(const QString& filePath) {
     close();
     const QFileInfo info(filePath);
-    if (!info.exists())
-        return BankStatus::failure(QStringLiteral("the file does not exist"));
+    if (const QString unseen = unseenFileReason(info.absoluteFilePath()); !unseen.isEmpty())
+        return BankStatus::failure(unseen);
     if (!info.isFile())
         return BankStatus::failure(QStringLiteral("it is not a file"));
     if (!info.isReadable())
         return BankStatus::failure(QStringLiteral("the file cannot be read"));
 
+    m_folder = QDir::toNativeSeparators(info.absolutePath());
     // mode=rw: a missing file is an error, never a new empty bank.
     m_connection = std::make_unique<BankConnection>(
         m_table,
         QUrl::fromLocalFile(info.absoluteFilePath()).toString() + QStringLiteral("?mode=rw"),
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
+    if (BankStatus opened = m_connection->open(); !opened) {
+        close();
+        return opened;
+    }
     m_db = m_connection->db();
-    if (!m_db.isValid()) {
-        close();
-        return BankStatus::failure(QStringLiteral("the SQLite driver of Qt is not installed"));
-    }
-    if (!m_db.open()) {
-        const QString reason = m_db.lastError().text();
-        close();
-        return BankStatus::failure(reason);
-    }
+    // Nothing is added to the file, not even a look-up index: a bank without the
+    // builder's indexes is searched without them.
     if (BankStatus status = checkTable(); !status) {
         close();
         return status;
     }
-    ensureIndex();
     return BankStatus::success();
 }
 
@@ -76,17 +100,32 @@ BankStatus RecordSource::checkTable() {
     // Reading the schema is also the first read of the file, so a file that is no
     // database at all is found out here, before anything could be written to it.
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table)))) {
+    // Preparing reads the schema, so a lock or a file that is no database shows here.
+    bool read = query.prepare(QStringLiteral("SELECT type FROM sqlite_master WHERE name = ? "
+                                             "COLLATE NOCASE AND type IN ('table', 'view')"));
+    if (read) {
+        query.addBindValue(m_table);
+        read = query.exec();
+    }
+    if (!read) {
         // A lock held by another program is no fault of the file.
         if (SqlFailure::isBusy(query.lastError()))
             return BankStatus::failure(SqlFailure::cause(query.lastError()));
         return failure(QStringLiteral("it cannot be read as a database"), query);
     }
+    if (!query.next())
+        return BankStatus::failure(QStringLiteral("it has no table \"%1\"").arg(m_table));
+    // A view's rows come from a query stored in the file, which is never run.
+    if (query.value(0).toString() == QLatin1String("view"))
+        return BankStatus::failure(
+            QStringLiteral("its \"%1\" is a view, not a table, and views stored in a bank are "
+                           "not run")
+                .arg(m_table));
+    if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
+        return failure(QStringLiteral("it cannot be read as a database"), query);
     QStringList present;
     while (query.next())
         present << query.value(1).toString();
-    if (present.isEmpty())
-        return BankStatus::failure(QStringLiteral("it has no table \"%1\"").arg(m_table));
     QStringList missing;
     for (const QString& field : m_fields)
         if (!present.contains(field, Qt::CaseInsensitive))
@@ -95,19 +134,6 @@ BankStatus RecordSource::checkTable() {
         return BankStatus::failure(QStringLiteral("its table \"%1\" lacks the field(s) %2")
                                        .arg(m_table, missing.join(QStringLiteral(", "))));
     return BankStatus::success();
-}
-
-void RecordSource::ensureIndex() {
-    const BankSchema::Index index = BankSchema::lookupIndex(m_table);
-    QSqlQuery query(m_db);
-    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"));
-    query.addBindValue(index.name);
-    if (query.exec() && query.next())
-        return;
-    // A read-only or locked file simply goes without the index: look-ups still
-    // work, only slower on a large bank.
-    QSqlQuery create(m_db);
-    create.exec(index.statement);
 }
 
 bool RecordSource::hasTableNamed(const QString& name) {
@@ -125,7 +151,7 @@ void RecordSource::bind(const QString& field, FieldBinding* binding) {
 }
 
 BankStatus RecordSource::failure(const QString& what, const QSqlQuery& query) const {
-    return SqlFailure::status(what, query.lastError());
+    return SqlFailure::status(what, query.lastError(), m_folder);
 }
 
 QSqlQuery& RecordSource::prepared(const QString& sql) {

@@ -69,9 +69,9 @@ public:
 
     // How long a write waits for another program's lock before it gives up.
     void setBusyTimeout(int milliseconds) { m_busyTimeoutMs = milliseconds; }
-    // Opens the file read-write without ever creating it, and checks that the table
-    // and its fields are there. Adds the look-up index when it is missing and the
-    // file can be written. No row is current until the first move.
+    // Opens the file read-write without ever creating it, defensively (its triggers and
+    // views do not run), and checks that the table, not a view, and its fields are
+    // there. Nothing is written to the file. No row is current until the first move.
     BankStatus open(const QString& filePath);
     // Releases the file. A pending new row and changed boxes are dropped, not saved.
     void close();
@@ -147,7 +147,6 @@ private:
     BankStatus neighbour(const QString& sql, qint64 from, qint64& result);
     BankStatus runInTransaction(const std::function<BankStatus()>& work);
     BankStatus checkTable();
-    void ensureIndex();
     BankStatus findRow(const std::optional<Criterion>& criterion, qint64& result);
     // Runs a prepared query whose first column is a rowid; result is 0 when no row comes.
     BankStatus firstRowId(QSqlQuery& query, const QString& what, qint64& result);
@@ -157,6 +156,7 @@ private:
     QString m_table;
     QStringList m_fields;
     std::unique_ptr<BankConnection> m_connection; // named after the table
+    QString m_folder;                             // the file's folder, named when it refuses a save
     QSqlDatabase m_db;
     int m_busyTimeoutMs = 3000;
     QVector<Bound> m_bindings;

@@ -11,19 +11,23 @@ namespace {
 constexpr int sqliteBusy = 5;
 constexpr int sqliteLocked = 6;
 constexpr int sqliteReadOnly = 8;
+constexpr int sqliteCorrupt = 11;
 constexpr int sqliteFull = 13;
+constexpr int sqliteNotADatabase = 26;
+// The extended code of a read-only file whose folder refuses the journal beside it.
+constexpr int sqliteReadOnlyDirectory = sqliteReadOnly | (6 << 8);
 // The extended code of a file that was moved, replaced or deleted while open: SQLite
 // then refuses to write the file it still holds, which is no longer the bank.
 constexpr int sqliteReadOnlyMoved = sqliteReadOnly | (4 << 8);
 
-int extendedCode(const QSqlError& error) {
+int fullCode(const QSqlError& error) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok);
     return ok ? code : -1;
 }
 
 int primaryCode(const QSqlError& error) {
-    const int code = extendedCode(error);
+    const int code = fullCode(error);
     return code < 0 ? code : code & 0xff;
 }
 
@@ -40,26 +44,36 @@ bool canPass(const QSqlError& error) {
     return isBusy(error) || primaryCode(error) == sqliteFull;
 }
 
-QString cause(const QSqlError& error) {
-    if (extendedCode(error) == sqliteReadOnlyMoved)
+QString cause(const QSqlError& error, const QString& folder) {
+    if (fullCode(error) == sqliteReadOnlyMoved)
         return QStringLiteral("the file was moved or replaced since the program opened it");
     if (isBusy(error))
         return QStringLiteral("another program is using the file; try again when that "
                               "program is closed");
     switch (primaryCode(error)) {
     case sqliteReadOnly:
+        // SQLite keeps a journal file beside the bank while it saves, so a writable file
+        // in a folder that cannot be written still cannot be changed.
+        if (fullCode(error) == sqliteReadOnlyDirectory)
+            return (folder.isEmpty() ? QStringLiteral("the folder of the file")
+                                     : QStringLiteral("the folder ") + folder) +
+                   QStringLiteral(" cannot be written, and saving needs a journal file there "
+                                  "beside the bank");
         return QStringLiteral("the file is read-only");
     case sqliteFull:
         return QStringLiteral("the disk is full");
+    case sqliteCorrupt:
+    case sqliteNotADatabase:
+        return QStringLiteral("the file is damaged");
     default:
         return QString();
     }
 }
 
-BankStatus status(const QString& what, const QSqlError& error) {
+BankStatus status(const QString& what, const QSqlError& error, const QString& folder) {
     const BankStatus::Kind kind =
         canPass(error) ? BankStatus::Kind::Passing : BankStatus::Kind::Lasting;
-    if (const QString known = cause(error); !known.isEmpty())
+    if (const QString known = cause(error, folder); !known.isEmpty())
         return BankStatus::failure(what + QStringLiteral(" because ") + known, kind);
     const QString detail =
         error.databaseText().isEmpty() ? error.text().trimmed() : error.databaseText();

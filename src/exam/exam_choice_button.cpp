@@ -1,43 +1,83 @@
-// An answer row of the practice exam: its wrapped text fitted to its box, its hit area and its
-// painting.
+// An answer row of the practice exam and the review: its text fitted by the study window's rule,
+// its hit area, its marks and its painting in fixed colours.
 // SPDX-License-Identifier: MIT
 #include "exam/exam_choice_button.h"
 
-#include <QFontMetrics>
+#include "drill/answer_keys.h"
+
+#include <QEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 namespace {
 
 constexpr int margin = 6;
+constexpr int circle = 14;
 constexpr int letterWidth = 22;
-const QColor chosenBackground(255, 255, 200);
+constexpr int markWidth = 116;
+constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+// Fixed colours, as the study window's answer boxes: black on white (21:1), black on
+// the chosen row's pale yellow (20:1) and the right answer's pale green (18:1).
+const QColor paper(Qt::white);
+const QColor ink(Qt::black);
+const QColor chosenPaper(255, 255, 200);
+const QColor rightPaper(210, 245, 210);
 
 } // namespace
 
-ExamChoiceButton::ExamChoiceButton(const QString& letter, QWidget* parent)
-    : QRadioButton(parent), m_letter(letter) {
+ExamChoiceButton::ExamChoiceButton(int row, QWidget* parent)
+    : QRadioButton(parent), m_letter(QChar::fromLatin1(AnswerKeys::rowLetter(row))) {
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(QStringLiteral("Choice in row %1").arg(m_letter));
+    m_keyTip = QStringLiteral("Press %1 or %2 to answer the choice in this row")
+                   .arg(m_letter)
+                   .arg(row + 1);
+    setToolTip(m_keyTip);
 }
 
 void ExamChoiceButton::setChoiceText(const QString& text) {
     m_text = text;
-    setAccessibleName(m_letter + QStringLiteral(": ") + text);
+    refit();
+}
+
+void ExamChoiceButton::setMark(Mark mark) {
+    m_mark = mark;
+    refit();
+}
+
+QString ExamChoiceButton::markText() const {
+    switch (m_mark) {
+    case Mark::right:
+        return QStringLiteral("\u2714 Right answer");
+    case Mark::wrong:
+        return QStringLiteral("\u2718 Your answer");
+    case Mark::none:
+        break;
+    }
+    return QString();
+}
+
+void ExamChoiceButton::refit() {
+    m_fit = TextFit::fitInBox(m_text, font(), textRect().size(), textFlags, this);
+    // The name is the whole text shown, so a screen reader hears every new question;
+    // a cut text is whole in the tooltip.
+    QString name = m_letter + QStringLiteral(": ") + m_text;
+    if (m_mark != Mark::none)
+        name += QStringLiteral(" (") + markText().mid(2) + QLatin1Char(')');
+    if (name != accessibleName())
+        setAccessibleName(name);
+    setToolTip(m_fit.cut ? m_text : m_keyTip);
     update();
 }
 
-QFont ExamChoiceButton::fittedFont(const QFont& base, const QSize& box, const QString& text) {
-    QFont font = base;
-    for (double points = base.pointSizeF(); points >= 6.5; points -= 0.5) {
-        font.setPointSizeF(points);
-        const QRect needed = QFontMetrics(font).boundingRect(
-            QRect(0, 0, box.width(), 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
-        if (needed.height() <= box.height() && needed.width() <= box.width())
-            return font;
-    }
-    font.setPointSizeF(6.5);
-    return font;
+void ExamChoiceButton::resizeEvent(QResizeEvent* event) {
+    QRadioButton::resizeEvent(event);
+    refit();
+}
+
+void ExamChoiceButton::changeEvent(QEvent* event) {
+    QRadioButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        refit();
 }
 
 bool ExamChoiceButton::hitButton(const QPoint& pos) const {
@@ -45,44 +85,52 @@ bool ExamChoiceButton::hitButton(const QPoint& pos) const {
 }
 
 QRect ExamChoiceButton::textRect() const {
-    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this);
-    const int left = margin + indicator + margin + letterWidth;
-    return rect().adjusted(left, margin / 2, -margin, -margin / 2);
+    const int left = margin + circle + margin + letterWidth;
+    const int right = m_mark == Mark::none ? margin : margin + markWidth;
+    return rect().adjusted(left, margin / 2, -right, -margin / 2);
 }
 
 void ExamChoiceButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect box = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(rect(), isChecked() ? chosenBackground : QColor(Qt::white));
-    painter.setPen(QPen(QColor(Qt::black), isChecked() ? 2 : 1));
-    painter.drawRect(isChecked() ? box.adjusted(1, 1, 0, 0) : box);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool chosen = isChecked();
+    painter.fillRect(rect(), m_mark == Mark::right ? rightPaper : chosen ? chosenPaper : paper);
+    const int frame = chosen || m_mark == Mark::right ? 3 : 1;
+    painter.setPen(QPen(ink, frame, m_mark == Mark::right ? Qt::DashLine : Qt::SolidLine,
+                        Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = frame / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 
-    QStyleOptionButton option;
-    option.initFrom(this);
-    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, this);
-    const int indicatorHeight =
-        style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, this);
-    option.rect = QRect(margin, (height() - indicatorHeight) / 2, indicator, indicatorHeight);
-    option.state |= isChecked() ? QStyle::State_On : QStyle::State_Off;
-    option.state &= ~QStyle::State_HasFocus;
-    style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, this);
+    // The circle: empty, or with a dot for the chosen row.
+    const QRectF ring(margin, (height() - circle) / 2.0, circle, circle);
+    painter.setPen(QPen(ink, 1.5));
+    painter.drawEllipse(ring);
+    if (chosen) {
+        painter.setBrush(ink);
+        painter.drawEllipse(ring.adjusted(3.5, 3.5, -3.5, -3.5));
+        painter.setBrush(Qt::NoBrush);
+    }
 
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    // Disabled rows (a judged question) keep black text: grey would fall below 4.5:1.
+    painter.setPen(ink);
     QFont letterFont = font();
     letterFont.setBold(true);
     painter.setFont(letterFont);
-    painter.drawText(QRect(margin + indicator + margin, 0, letterWidth, height()),
+    painter.drawText(QRect(margin + circle + margin, 0, letterWidth, height()),
                      Qt::AlignLeft | Qt::AlignVCenter, m_letter);
+    if (m_mark != Mark::none)
+        painter.drawText(QRect(width() - margin - markWidth, 0, markWidth, height()),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, markText());
 
-    const QRect textBox = textRect();
-    painter.setFont(fittedFont(font(), textBox.size(), m_text));
-    painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_text);
+    QFont textFont = font();
+    textFont.setPointSizeF(m_fit.points);
+    painter.setFont(textFont);
+    painter.drawText(textRect(), textFlags, m_fit.text);
 
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(ink, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
     }
 }

@@ -4,6 +4,8 @@
 #ifndef VARNEL_EXAM_EXAM_DRAW_H
 #define VARNEL_EXAM_EXAM_DRAW_H
 
+#include "bank/paper_reader.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -12,13 +14,8 @@
 
 class RandomDraw;
 
-// One row of table pool as the draw sees it: where it is and what decides whether
-// it may be asked.
-struct ExamCandidate {
-    qint64 rowId = 0;
-    QString number; // GNumber as stored
-    QString answer; // answer as stored
-};
+// One row of table pool as the draw sees it.
+using ExamCandidate = PaperRow;
 
 // What the draw chose: one row per group, groups in number order.
 struct ExamPlan {

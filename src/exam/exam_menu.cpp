@@ -4,18 +4,19 @@
 #include "bank/text_rules.h"
 #include "exam/exam_bank.h"
 #include "exam/frm_exam.h"
+#include "exam/frm_review.h"
+#include "main_window/click_label.h"
 #include "main_window/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "main_window/window_moves.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 void FrmTheo::mnuFileExam_Click() {
-    // An exam under way (hidden or not) is shown as it was left.
+    // An exam under way (hidden or minimised) is shown as it was left.
     if (FrmExam* exam = existingFrmExam()) {
-        exam->show();
-        exam->raise();
-        exam->activateWindow();
+        WindowMoves::bringBack(exam);
         return;
     }
     // The exam is of the pool the learner is studying: that of the current question.
@@ -34,22 +35,37 @@ void FrmTheo::mnuFileExam_Click() {
     }
     FrmExam* exam = frmExam();
     exam->begin(outcome.paper, poolLetter);
-    // Modeless and without an owner, like the other auxiliary windows.
-    exam->show();
-    exam->raise();
-    exam->activateWindow();
+    // Modeless and without an owner, like the other auxiliary windows; beside the
+    // study window, not over its answers.
+    showBesideStudy(exam);
+}
+
+void FrmTheo::showBesideStudy(QWidget* window) {
+    if (!window->isVisible()) {
+        const std::array<ClickLabel*, 4> answers = choiceLabels();
+        WindowMoves::placeBeside(window, this,
+                                 WindowMoves::globalArea({Text1, Label12, answers[0], answers[1],
+                                                          answers[2], answers[3]}));
+    }
+    WindowMoves::bringBack(window);
 }
 
 FrmExam* FrmTheo::createFrmExam() {
-    // "Study these" is the one thing the exam hands back: the missed numbers go to the
-    // end of the missed list, as wrong answers in the study window do.
+    // The missed numbers go to the end of the missed list, as wrong answers in the
+    // study window do.
     auto studyThese = [this](const QStringList& numbers) {
         for (const QString& number : numbers)
             Combo2->addItem(number);
         Combo2->setEditText(QStringLiteral("Missed"));
     };
+    // Or the missed questions are reviewed at once, from the exam's own copies.
+    auto reviewThese = [this](const QVector<ExamQuestion>& questions) {
+        FrmReview* review = frmReview();
+        review->begin(questions);
+        showBesideStudy(review);
+    };
     return new FrmExam(workingFile(BankSchema::fileName), m_workingDir, m_dialogs, m_draw,
-                       studyThese);
+                       studyThese, reviewThese);
 }
 
 FrmExam* FrmTheo::frmExam() {

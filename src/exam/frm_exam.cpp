@@ -7,11 +7,14 @@
 #include "display/frm_picture.h"
 #include "exam/exam_bank.h"
 #include "exam/exam_choice_button.h"
+#include "exam/exam_controls.h"
+#include "exam/row_keys.h"
+#include "main_window/click_label.h"
 #include "main_window/dialogs.h"
 #include "main_window/fonts.h"
 #include "main_window/program_identity.h"
 #include "main_window/twips.h"
-#include "main_window/wrap_button.h"
+#include "main_window/window_moves.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -20,8 +23,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
+
+using namespace ExamControls;
 
 namespace {
 
@@ -29,44 +33,6 @@ constexpr int clientWidth = 9600;
 constexpr int clientHeight = 6120;
 const QString letters = QStringLiteral("ABCD");
 const QString answeredMark = QStringLiteral("  \u2713");
-
-template <typename Widget> Widget* named(Widget* widget, const char* name, const QString& access) {
-    widget->setObjectName(QLatin1String(name));
-    widget->setAccessibleName(access);
-    return widget;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& access) {
-    auto* b = named(new QPushButton(caption, parent), name, access);
-    b->setAutoDefault(false);
-    return b;
-}
-
-// The white, bordered boxes the question is shown in, as in the study window.
-QLabel* whiteBox(QWidget* parent, const char* name, const QString& access) {
-    auto* label = named(new QLabel(parent), name, access);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFrameShape(QFrame::Box);
-    label->setMargin(2);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    // Readable from the keyboard and by screen readers, yet not editable.
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    return label;
-}
-
-QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setBuddy(buddy);
-    return label;
-}
 
 QString choiceLine(const char* what, const ExamQuestion& question, int value) {
     if (value < 1 || value > 4)
@@ -80,9 +46,9 @@ QString choiceLine(const char* what, const ExamQuestion& question, int value) {
 } // namespace
 
 FrmExam::FrmExam(const QString& bankFile, const QString& workingDir, Dialogs& dialogs,
-                 RandomDraw& draw, StudyThese studyThese, QWidget* parent)
+                 RandomDraw& draw, StudyThese studyThese, ReviewThese reviewThese, QWidget* parent)
     : QWidget(parent), m_bankFile(bankFile), m_workingDir(workingDir), m_dialogs(dialogs),
-      m_draw(draw), m_studyThese(std::move(studyThese)),
+      m_draw(draw), m_studyThese(std::move(studyThese)), m_reviewThese(std::move(reviewThese)),
       m_frmPicture([] { return new FrmPicture; }) {
     setObjectName(QStringLiteral("frmExam"));
     setWindowTitle(programTitle + QStringLiteral(" - Practice Exam"));
@@ -106,17 +72,18 @@ void FrmExam::createControls() {
 
     // Created in the order the Tab key visits them.
     QWidget* page = m_questionPage;
-    lblProgress = named(new QLabel(page), "lblProgress", QStringLiteral("Progress"));
+    lblProgress = fieldLabel(page, "lblProgress", QStringLiteral("Progress"));
     lblProgress->setFont(msSansSerif(9.75));
     lblNumber = whiteBox(page, "lblNumber", QStringLiteral("Question number"));
     lblStem = whiteBox(page, "lblStem", QStringLiteral("Question"));
-    cmdPicture = named(new WrapButton(QStringLiteral("Show &Picture"), page), "cmdPicture",
-                       QStringLiteral("Show Picture"));
-    cmdPicture->setAutoDefault(false);
+    lblStem->setFont(msSansSerif(9.75));
+    // One access key per control: Alt+P is Previous.
+    cmdPicture =
+        button(page, "cmdPicture", QStringLiteral("&Show Picture"), QStringLiteral("Show Picture"));
     cmdPicture->hide();
     m_choices = new QButtonGroup(this);
     for (int row = 0; row < 4; ++row) {
-        auto* choice = new ExamChoiceButton(letters.at(row), page);
+        auto* choice = new ExamChoiceButton(row, page);
         choice->setObjectName(QStringLiteral("optChoice%1").arg(row + 1));
         choice->setFont(msSansSerif(9.75));
         m_choices->addButton(choice, row);
@@ -154,8 +121,10 @@ void FrmExam::createControls() {
     lstReview->setResizeMode(QListView::Adjust);
     lstReview->setSpacing(2);
     lblReview = caption(page, "lblReview", QStringLiteral("&Review"), lstReview);
-    cmdStudy =
-        button(page, "cmdStudy", QStringLiteral("&Study these"), QStringLiteral("Study these"));
+    cmdStudy = button(page, "cmdStudy", QStringLiteral("&Add to missed list"),
+                      QStringLiteral("Add to missed list"));
+    cmdReviewNow = button(page, "cmdReviewNow", QStringLiteral("Re&view these now"),
+                          QStringLiteral("Review these now"));
     cmdNew = button(page, "cmdNew", QStringLiteral("&New exam"), QStringLiteral("New exam"));
     cmdClose = button(page, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close"));
 }
@@ -185,13 +154,13 @@ void FrmExam::placeControls() {
         tblTopics->setRowHeight(row, twips::toPixels(315));
     twips::place(lblReview, 4080, 600, 5280, 255);
     twips::place(lstReview, 4080, 855, 5280, 4485);
-    twips::place(cmdStudy, 240, 5520, 1455, 375);
-    twips::place(cmdNew, 1800, 5520, 1455, 375);
+    twips::place(cmdStudy, 240, 5520, 1815, 375);
+    twips::place(cmdReviewNow, 2160, 5520, 1815, 375);
+    twips::place(cmdNew, 4080, 5520, 1455, 375);
     twips::place(cmdClose, 7905, 5520, 1455, 375);
 
-    // Client area and first position: beside the study window, not over its answers.
-    setGeometry(twips::rect(1800, 1200, clientWidth, clientHeight));
-    setFixedSize(size());
+    // The first position is beside the study window, set where the exam is opened.
+    setFixedSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
 }
 
 void FrmExam::wireHandlers() {
@@ -200,6 +169,7 @@ void FrmExam::wireHandlers() {
     connect(cmdFinish, &QPushButton::clicked, this, &FrmExam::cmdFinish_Click);
     connect(cmdPicture, &QPushButton::clicked, this, &FrmExam::cmdPicture_Click);
     connect(cmdStudy, &QPushButton::clicked, this, &FrmExam::cmdStudy_Click);
+    connect(cmdReviewNow, &QPushButton::clicked, this, &FrmExam::cmdReviewNow_Click);
     connect(cmdNew, &QPushButton::clicked, this, &FrmExam::cmdNew_Click);
     connect(cmdClose, &QPushButton::clicked, this, &FrmExam::cmdClose_Click);
     connect(m_choices, &QButtonGroup::idClicked, this, &FrmExam::choose);
@@ -208,14 +178,7 @@ void FrmExam::wireHandlers() {
             showQuestion(row);
     });
     // A-D and 1-4 answer the choice in that row, wherever the focus is on the page.
-    for (int row = 0; row < 4; ++row) {
-        for (const QKeySequence& key :
-             {QKeySequence(Qt::Key_A + row), QKeySequence(Qt::Key_1 + row)}) {
-            auto* shortcut = new QShortcut(key, m_questionPage);
-            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-            connect(shortcut, &QShortcut::activated, this, [this, row] { choose(row); });
-        }
-    }
+    new RowKeys(m_questionPage, [this](int row) { choose(row); });
 }
 
 void FrmExam::begin(const QVector<ExamQuestion>& paper, QChar poolLetter) {
@@ -246,13 +209,10 @@ void FrmExam::showQuestion(int index) {
         return;
     m_current = std::clamp(index, 0, static_cast<int>(m_paper.size()) - 1);
     const ExamQuestion& question = m_paper.at(m_current);
-    lblProgress->setText(
+    lblProgress->setFieldText(
         QStringLiteral("Question %1 of %2").arg(m_current + 1).arg(m_paper.size()));
-    lblNumber->setText(question.number);
-    lblStem->setFont(ExamChoiceButton::fittedFont(
-        msSansSerif(9.75), lblStem->contentsRect().adjusted(2, 2, -2, -2).size(), question.stem));
-    lblStem->setText(question.stem);
-    lblStem->setAccessibleDescription(question.stem);
+    lblNumber->setFieldText(question.number);
+    lblStem->setFieldText(question.stem);
 
     m_choices->setExclusive(false);
     for (int row = 0; row < 4; ++row) {
@@ -323,9 +283,10 @@ void FrmExam::cmdPicture_Click() {
     // A figure window of the exam's own: the study window's keeps its question's figure.
     FrmPicture* picture = frmPicture();
     picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
-    picture->show();
-    picture->raise();
-    picture->activateWindow();
+    // Beside the exam, never over the question it illustrates.
+    if (!picture->isVisible())
+        WindowMoves::placeBeside(picture, this, questionArea());
+    WindowMoves::bringBack(picture);
 }
 
 void FrmExam::cmdFinish_Click() {
@@ -374,6 +335,7 @@ void FrmExam::showResult() {
     if (m_result.missed.isEmpty())
         lstReview->addItem(QStringLiteral("Every question was answered right."));
     cmdStudy->setEnabled(!m_result.missed.isEmpty());
+    cmdReviewNow->setEnabled(!m_result.missed.isEmpty());
     m_questionPage->hide();
     m_resultPage->show();
     lblVerdict->setFocus();
@@ -385,6 +347,24 @@ void FrmExam::cmdStudy_Click() {
     if (m_studyThese)
         m_studyThese(ExamScore::missedNumbers(m_paper, m_result));
     close();
+}
+
+void FrmExam::cmdReviewNow_Click() {
+    if (!m_finished)
+        return;
+    QVector<ExamQuestion> missed;
+    for (int i : m_result.missed)
+        missed << m_paper.at(i);
+    if (m_reviewThese)
+        m_reviewThese(missed);
+    close();
+}
+
+QRect FrmExam::questionArea() const {
+    QRect area = WindowMoves::globalArea({lblNumber, lblStem});
+    for (const ExamChoiceButton* choice : optChoice)
+        area |= WindowMoves::globalArea({choice});
+    return area;
 }
 
 void FrmExam::cmdNew_Click() {

@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 
+class ClickLabel;
 class Dialogs;
 class ExamChoiceButton;
 class FrmPicture;
@@ -26,24 +27,26 @@ class RandomDraw;
 
 // The practice exam window: one question at a time, answers changeable until Finish,
 // then the result with a score per topic and a review of the missed questions. It
-// keeps its own copies of the drawn questions and never writes anything; the one
-// thing it hands back is the list of missed numbers, through studyThese.
+// keeps its own copies of the drawn questions and never writes anything; what it
+// hands back are the missed questions: their numbers for the missed list through
+// studyThese, the questions themselves for a review through reviewThese.
 class FrmExam : public QWidget {
     Q_OBJECT
 public:
     using StudyThese = std::function<void(const QStringList& numbers)>;
+    using ReviewThese = std::function<void(const QVector<ExamQuestion>& questions)>;
 
     // bankFile is read (read-only) for a new exam; figures are looked for in workingDir.
     FrmExam(const QString& bankFile, const QString& workingDir, Dialogs& dialogs, RandomDraw& draw,
-            StudyThese studyThese, QWidget* parent = nullptr);
+            StudyThese studyThese, ReviewThese reviewThese, QWidget* parent = nullptr);
 
     // Starts taking an exam of these questions (number order), the first one shown.
     void begin(const QVector<ExamQuestion>& paper, QChar poolLetter);
 
     // --- Taking the exam
-    QLabel* lblProgress;
-    QLabel* lblNumber;
-    QLabel* lblStem;
+    ClickLabel* lblProgress;
+    ClickLabel* lblNumber;
+    ClickLabel* lblStem;
     QPushButton* cmdPicture;
     std::array<ExamChoiceButton*, 4> optChoice; // screen rows A to D
     QPushButton* cmdPrevious;
@@ -57,7 +60,8 @@ public:
     QTableWidget* tblTopics;
     QLabel* lblReview;
     QListWidget* lstReview;
-    QPushButton* cmdStudy;
+    QPushButton* cmdStudy; // adds the missed numbers to the missed list
+    QPushButton* cmdReviewNow;
     QPushButton* cmdNew;
     QPushButton* cmdClose;
 
@@ -66,6 +70,7 @@ public:
     void cmdFinish_Click();
     void cmdPicture_Click();
     void cmdStudy_Click();
+    void cmdReviewNow_Click();
     void cmdNew_Click();
     void cmdClose_Click();
     // The learner picks the choice in a screen row (0 = A ... 3 = D).
@@ -91,12 +96,15 @@ private:
     void showResult();
     void markAnswered(int index);
     FrmPicture* frmPicture();
+    // Where the question is shown, in global coordinates: what a figure must not cover.
+    QRect questionArea() const;
 
     QString m_bankFile;
     QString m_workingDir;
     Dialogs& m_dialogs;
     RandomDraw& m_draw;
     StudyThese m_studyThese;
+    ReviewThese m_reviewThese;
     QWidget* m_questionPage;
     QWidget* m_resultPage;
     QButtonGroup* m_choices;

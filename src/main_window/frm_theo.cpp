@@ -7,6 +7,7 @@
 #include "bank/bank_schema.h"
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
+#include "exam/frm_review.h"
 #include "main_window/bound_controls.h"
 #include "main_window/choice_keys.h"
 #include "main_window/click_label.h"
@@ -93,7 +94,8 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
     : QMainWindow(parent), m_workingDir(workingDir), m_dialogs(dialogs), m_draw(draw),
       m_frmPicture([] { return new FrmPicture; }),
       m_frmTable([this] { return new FrmTable(workingFile(QStringLiteral("NTO-1.rtf"))); }),
-      m_frmAbout([] { return new FrmAbout; }), m_frmExam([this] { return createFrmExam(); }) {
+      m_frmAbout([] { return new FrmAbout; }), m_frmExam([this] { return createFrmExam(); }),
+      m_frmReview([this] { return new FrmReview(m_workingDir, m_draw); }) {
     setObjectName(QStringLiteral("frmTheo"));
     setWindowTitle(programTitle);
     setWindowIcon(programIcon());
@@ -238,6 +240,9 @@ void FrmTheo::createMenus() {
     mnuFileExam = mnuThFile->addAction(QStringLiteral("Practice &Exam\u2026"));
     mnuFileExam->setObjectName(QStringLiteral("mnuFileExam"));
     mnuFileExam->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuFileReview = mnuThFile->addAction(QStringLiteral("&Review Missed\u2026"));
+    mnuFileReview->setObjectName(QStringLiteral("mnuFileReview"));
+    mnuFileReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuFileExit = mnuThFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -380,6 +385,7 @@ void FrmTheo::wireHandlers() {
     connect(Command10, &QPushButton::clicked, this, &FrmTheo::Command10_Click);
 
     connect(mnuFileExam, &QAction::triggered, this, &FrmTheo::mnuFileExam_Click);
+    connect(mnuFileReview, &QAction::triggered, this, &FrmTheo::mnuFileReview_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FrmTheo::mnuFileExit_Click);
     // The menu item's handler inverts the check mark itself, so the toggle Qt makes
     // on a checkable item is undone first.

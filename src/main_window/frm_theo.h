@@ -30,6 +30,7 @@ class Dialogs;
 class FieldBinding;
 class FrmAbout;
 class FrmExam;
+class FrmReview;
 class FrmPicture;
 class FrmTable;
 class OutlineShape;
@@ -119,6 +120,7 @@ public:
     // --- Menus
     QMenu* mnuThFile;
     QAction* mnuFileExam;
+    QAction* mnuFileReview;
     QAction* mnuFileExit;
     QMenu* mnuHelp;
     QAction* mnuHelpHint;
@@ -184,6 +186,11 @@ public:
     FrmExam* frmExam();
     FrmExam* existingFrmExam() const;
 
+    // --- Review of missed questions (exam/review_menu.cpp)
+    void mnuFileReview_Click();
+    FrmReview* frmReview();
+    FrmReview* existingFrmReview() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -202,6 +209,8 @@ private:
     BankStatus startNewRecord();
     BankStatus saveNewRecord();
     FrmExam* createFrmExam();
+    // Shows the exam or the review, placed beside this window when it opens.
+    void showBesideStudy(QWidget* window);
     // The hint step of a question change: the hint source to the question's row, or to
     // a new row that takes a note typed for it (display/record_change.cpp).
     void lookUpHint();
@@ -222,6 +231,7 @@ private:
     AuxWindow<FrmTable> m_frmTable;
     AuxWindow<FrmAbout> m_frmAbout;
     AuxWindow<FrmExam> m_frmExam;
+    AuxWindow<FrmReview> m_frmReview;
     bool m_toldNoHintsTable = false;
 };
 

@@ -80,6 +80,7 @@ void FrmTheo::mnuFileExit_Click() {
     m_frmTable.discard();
     m_frmAbout.discard();
     m_frmExam.discard();
+    m_frmReview.discard();
     hide();
     QCoreApplication::exit(0);
 }

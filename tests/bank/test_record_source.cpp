@@ -1,5 +1,6 @@
 // The record source: row order, moves at both ends, searches, write-back of changed
-// boxes, new and deleted rows, refused saves, and files that are not a question bank.
+// boxes, new and deleted rows, refused saves, files that are not a question bank, banks
+// that hold triggers or lack indexes, and folders the program may not write or enter.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
@@ -13,6 +14,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QtTest>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +44,22 @@ public:
     int fills = 0;
     int notifications = 0;
 };
+
+// Lets permission bits bind this thread even when it runs as root (as the tests do in
+// CI) by dropping, or giving back, the capabilities that override them.
+bool obeyPermissions(bool obey) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (::syscall(SYS_capget, &header, data) != 0)
+        return false;
+    for (const int cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+        const unsigned bit = 1u << (cap % 32);
+        data[cap / 32].effective =
+            obey ? data[cap / 32].effective & ~bit
+                 : data[cap / 32].effective | (data[cap / 32].permitted & bit);
+    }
+    return ::syscall(SYS_capset, &header, data) == 0;
+}
 
 QByteArray fileHash(const QString& path) {
     QFile file(path);
@@ -292,7 +312,7 @@ private slots:
     void refusedSaveKeepsRowAndTypedText_data() {
         QTest::addColumn<bool>("useLock");
         QTest::addColumn<bool>("bySearch"); // a search that finds nothing instead of a move
-        QTest::newRow("trigger aborts") << false << false;
+        QTest::newRow("a constraint refuses") << false << false;
         QTest::newRow("another program holds a lock") << true << false;
         QTest::newRow("search, another program holds a lock") << true << true;
     }
@@ -313,9 +333,8 @@ private slots:
             if (useLock)
                 QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
             else
-                QVERIFY(
-                    q.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON pool "
-                                          "BEGIN SELECT RAISE(ABORT, 'saving is refused'); END")));
+                QVERIFY(q.exec(QStringLiteral("ALTER TABLE pool ADD COLUMN refuse "
+                                              "CHECK (Question <> 'Typed text')")));
 
             c.box("Question").type(QStringLiteral("Typed text"));
             const BankStatus refused = bySearch
@@ -331,7 +350,7 @@ private slots:
             QVERIFY(c.box("Question").isChanged());
 
             QVERIFY(q.exec(useLock ? QStringLiteral("ROLLBACK")
-                                   : QStringLiteral("DROP TRIGGER refuse")));
+                                   : QStringLiteral("ALTER TABLE pool DROP COLUMN refuse")));
             db.close();
         }
         QSqlDatabase::removeDatabase(other);
@@ -386,6 +405,11 @@ private slots:
             << QByteArray("sql")
             << QStringList{QStringLiteral("CREATE TABLE pool (GNumber, Question, answer, A, B, C)")}
             << "lacks the field(s) D";
+        QTest::newRow("pool is a view")
+            << QByteArray("sql")
+            << QStringList{QStringLiteral("CREATE TABLE q (GNumber, Question, answer, A, B, C, D)"),
+                           QStringLiteral("CREATE VIEW pool AS SELECT * FROM q")}
+            << "its \"pool\" is a view, not a table";
     }
     void refusesFilesThatAreNoQuestionBank() {
         QFETCH(QByteArray, content);
@@ -422,24 +446,55 @@ private slots:
         QCOMPARE(QDir(bank->folder()).entryList(QDir::Files).size(), 1);
     }
 
-    void addsTheLookUpIndexWhenMissing() {
-        QVERIFY(bank->exec({QStringLiteral("DROP INDEX pool_GNumber_nocase")}));
+    void bankFromElsewhereCannotMakeTheProgramWrite() {
+        // No look-up index, and a trigger that would rewrite the answers and add hints.
+        QVERIFY(bank->exec({QStringLiteral("DROP INDEX pool_GNumber_nocase"),
+                            QStringLiteral("CREATE TRIGGER rewrite AFTER UPDATE ON pool BEGIN "
+                                           "UPDATE pool SET answer = '9'; "
+                                           "INSERT INTO Hints (GN) VALUES ('G9Z99'); END")}));
+        const QByteArray before = fileHash(bank->filePath());
         PoolCursor c;
         QVERIFY(c.source.open(bank->filePath()));
+        // Studying without typing writes nothing.
+        for (const char* number : {"G1A01", "G9D11", "G0A02"})
+            QVERIFY(c.source.findFirst(QStringLiteral("GNumber = '%1'").arg(number)));
+        QVERIFY(c.source.moveNext());
+        QCOMPARE(fileHash(bank->filePath()), before);
+        // Typed text is saved, and nothing else is.
+        c.box("Question").type(QStringLiteral("Typed"));
+        QVERIFY(c.source.moveNext());
         c.source.close();
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
-        db.setDatabaseName(bank->filePath());
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral(
-            "SELECT count(*) FROM sqlite_master WHERE name = 'pool_GNumber_nocase'")));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toInt(), 1);
-        q = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("Question")).at(2),
+                 QStringLiteral("Typed"));
+        QVERIFY(!bank->column(QStringLiteral("pool"), QStringLiteral("answer")).contains("9"));
+        QCOMPARE(bank->column(QStringLiteral("Hints"), QStringLiteral("GN")).size(), 3);
+    }
+
+    void folderPermissionsAreNamedTruly() {
+        const QString folder = bank->folder();
+        const auto restore = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            obeyPermissions(false);
+        });
+        if (!obeyPermissions(true))
+            QSKIP("the permission bits cannot be made to bind this test");
+        // A writable bank in a folder that cannot be written: SQLite cannot make its journal.
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.moveFirst());
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        c.box("Question").type(QStringLiteral("Typed"));
+        const BankStatus refused = c.source.moveNext();
+        QVERIFY2(refused.reason().contains(QStringLiteral("the folder %1 cannot be written")
+                                               .arg(QDir::toNativeSeparators(folder))),
+                 qPrintable(refused.reason()));
+        c.source.close();
+        // A folder that cannot be entered hides the file, which may well exist.
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner));
+        const BankStatus hidden = c.source.open(bank->filePath());
+        QVERIFY2(hidden.reason().contains(QStringLiteral("may not enter the folder %1")
+                                              .arg(QDir::toNativeSeparators(folder))),
+                 qPrintable(hidden.reason()));
     }
 
 private:

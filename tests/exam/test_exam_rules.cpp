@@ -1,10 +1,13 @@
 // The practice exam's rules: which rows the draw may take and in what order, the pass
-// mark, and scoring with right, wrong and unanswered answers.
+// mark, and scoring with right, wrong and unanswered answers; the review's order and
+// queue; where these windows open.
 // SPDX-License-Identifier: MIT
 
 #include "exam/exam_draw.h"
 #include "exam/exam_score.h"
+#include "exam/review_queue.h"
 #include "main_window/random_draw.h"
+#include "main_window/window_placement.h"
 
 #include <QtTest>
 
@@ -51,6 +54,12 @@ private slots:
     void score_data();
     void score();
     void shuffledRowsArePermutations();
+    void firstMisses_data();
+    void firstMisses();
+    void reviewQueue_data();
+    void reviewQueue();
+    void placement_data();
+    void placement();
 };
 
 void TestExamRules::plan_data() {
@@ -179,6 +188,99 @@ void TestExamRules::shuffledRowsArePermutations() {
                 seen.insert(order);
             }
     QCOMPARE(seen.size(), 24);
+}
+
+void TestExamRules::firstMisses_data() {
+    QTest::addColumn<QStringList>("missedList");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("each once, in the order of its first miss")
+        << QStringList{"G1A01", "G0A02", "G1A01", "G7A01", "G0A02"}
+        << QStringList{"G1A01", "G0A02", "G7A01"};
+    QTest::newRow("spaces and letter case ignored, empty entries dropped")
+        << QStringList{" g1a01 ", "G1A01", "", "  "} << QStringList{"g1a01"};
+    QTest::newRow("empty list") << QStringList{} << QStringList{};
+}
+
+void TestExamRules::firstMisses() {
+    QFETCH(QStringList, missedList);
+    QFETCH(QStringList, numbers);
+    QCOMPARE(ReviewQueue::firstMisses(missedList), numbers);
+}
+
+void TestExamRules::reviewQueue_data() {
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<QString>("answers"); // r right, w wrong, in turn
+    QTest::addColumn<QString>("asked");   // the questions asked, in turn
+    QTest::addColumn<QString>("progress");
+    QTest::addColumn<QString>("retried"); // empty while the review goes on
+    QTest::newRow("all right at once") << 3 << "rrr"
+                                       << "0 1 2"
+                                       << "0 of 3 left"
+                                       << "";
+    QTest::newRow("a wrong one comes back after the others") << 3 << "wrrr"
+                                                             << "0 1 2 0"
+                                                             << "0 of 3 left"
+                                                             << "0";
+    QTest::newRow("wrong twice, the last one alone again") << 2 << "wwrwr"
+                                                           << "0 1 0 1 1"
+                                                           << "0 of 2 left"
+                                                           << "0 1";
+    QTest::newRow("part way") << 12 << "rwrrrrrr"
+                              << "0 1 2 3 4 5 6 7"
+                              << "5 of 12 left"
+                              << "";
+    QTest::newRow("nothing to ask") << 0 << ""
+                                    << ""
+                                    << "0 of 0 left"
+                                    << "";
+}
+
+void TestExamRules::reviewQueue() {
+    QFETCH(int, questions);
+    QFETCH(QString, answers);
+    QFETCH(QString, asked);
+    QFETCH(QString, progress);
+    QFETCH(QString, retried);
+    ReviewQueue queue(questions);
+    QStringList seen;
+    for (QChar answer : answers) {
+        seen << QString::number(queue.current());
+        queue.answer(answer == QLatin1Char('r'));
+    }
+    QCOMPARE(seen.join(' '), asked);
+    QCOMPARE(queue.progress(), progress);
+    QCOMPARE(queue.isDone(), queue.left() == 0);
+    QStringList again;
+    for (int i : queue.retried())
+        again << QString::number(i);
+    QCOMPARE(queue.isDone() ? again.join(' ') : QString(), retried);
+}
+
+void TestExamRules::placement_data() {
+    QTest::addColumn<QRect>("window");
+    QTest::addColumn<QRect>("keepClear");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QPoint>("placed"); // of a window 600 by 400
+    const QRect screen(0, 0, 1280, 1024);
+    QTest::newRow("right of the window")
+        << QRect(0, 0, 500, 400) << QRect(0, 200, 500, 200) << screen << QPoint(508, 0);
+    QTest::newRow("left when the right is full")
+        << QRect(700, 0, 500, 400) << QRect(700, 200, 500, 200) << screen << QPoint(92, 0);
+    QTest::newRow("below when neither side has room")
+        << QRect(300, 0, 600, 400) << QRect(300, 200, 600, 200) << screen << QPoint(300, 408);
+    QTest::newRow("over the window, clear of its answers")
+        << QRect(200, 100, 800, 800) << QRect(200, 500, 800, 300) << screen << QPoint(200, 92);
+    QTest::newRow("no room: covers least of the answers")
+        << QRect(0, 0, 800, 600) << QRect(0, 0, 800, 300) << QRect(0, 0, 800, 600)
+        << QPoint(0, 200);
+}
+
+void TestExamRules::placement() {
+    QFETCH(QRect, window);
+    QFETCH(QRect, keepClear);
+    QFETCH(QRect, screen);
+    QFETCH(QPoint, placed);
+    QCOMPARE(WindowPlacement::beside(window, keepClear, QSize(600, 400), screen), placed);
 }
 
 QTEST_APPLESS_MAIN(TestExamRules)

@@ -1,13 +1,17 @@
 // The practice exam window on a real bank: taking an exam from the File menu to
-// "Study these", the draws it refuses, leaving it, and a bank changed under it.
+// "Study these", the draws it refuses, leaving it, and a bank changed under it; the
+// review of missed questions from the missed list and from an exam's result.
 // SPDX-License-Identifier: MIT
 
 #include "exam/exam_choice_button.h"
 #include "exam/frm_exam.h"
+#include "exam/frm_review.h"
 #include "learner_actions.h"
+#include "main_window/click_label.h"
 #include "main_window/frm_theo.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -36,6 +40,18 @@ Qt::Key letterKey(const FrmExam* exam, int value) {
     return Qt::Key(Qt::Key_A + exam->paper().at(exam->currentIndex()).rowOf(value));
 }
 
+// What a screen reader reads as the control's name.
+QString spokenName(QWidget* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// The row of the review's question on screen that holds the answer value.
+ExamChoiceButton* reviewRow(const FrmReview* review, int value) {
+    const ExamQuestion& q = review->questions().at(review->shownQuestion());
+    return review->optChoice[size_t(q.rowOf(value))];
+}
+
 } // namespace
 
 class TestExamWindow : public QObject {
@@ -48,6 +64,8 @@ private slots:
     void refusedDraws();
     void leavingAsksAndHidingKeepsTheExam();
     void bankChangedDuringTheExam();
+    void reviewOfTheMissedList();
+    void reviewTheseNowFromAnExam();
 
 private:
     FrmExam* startExam();
@@ -88,8 +106,9 @@ void TestExamWindow::examFromMenuToStudyThese() {
     QCOMPARE(numbers, (QStringList{"G0A01", "G1A01", "G5A01", "G7A01", "G9D10"}));
     QCOMPARE(exam->lblProgress->text(), QStringLiteral("Question 1 of 5"));
 
-    // Right by letter key, wrong by click, right by number key; then change the second.
-    QTest::keyClick(exam, letterKey(exam, 1));
+    // Right by letter key (Shift held, as in the study window), wrong by click, right
+    // by number key; then change the second.
+    QTest::keyClick(exam, letterKey(exam, 1), Qt::ShiftModifier);
     QVERIFY(press(exam->cmdNext));
     QTest::mouseClick(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))], Qt::LeftButton);
     exam->lstQuestions->setCurrentRow(2);
@@ -141,33 +160,53 @@ void TestExamWindow::examFromMenuToStudyThese() {
 void TestExamWindow::everyControlIsNamed() {
     FrmExam* exam = startExam();
     QVERIFY(exam);
+    // A screen reader reads what is shown; the description says what it is.
+    const ExamQuestion& first = exam->paper().at(0);
+    QCOMPARE(spokenName(exam->lblProgress), QStringLiteral("Question 1 of 5"));
+    QCOMPARE(exam->lblProgress->accessibleDescription(), QStringLiteral("Progress"));
+    QCOMPARE(spokenName(exam->lblNumber), first.number);
+    QCOMPARE(spokenName(exam->lblStem), first.stem);
+    QCOMPARE(spokenName(exam->optChoice[2]),
+             QStringLiteral("C: ") + first.choices[size_t(first.rows[2] - 1)]);
     m_fx->dialogs.yesNoAnswers = {true};
     QVERIFY(press(exam->cmdFinish));
     for (QWidget* w : exam->findChildren<QWidget*>()) {
         if (w->focusPolicy() == Qt::NoFocus || !w->parentWidget() ||
             w->parentWidget()->objectName().isEmpty())
             continue;
-        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!spokenName(w).isEmpty(), qPrintable(w->objectName()));
     }
 }
 
 void TestExamWindow::refusedDraws_data() {
     QTest::addColumn<QVector<TestQuestion>>("bank");
     QTest::addColumn<QString>("named");
+    QTest::addColumn<bool>("damaged"); // the last page of pool overwritten
     QTest::newRow("group without a valid answer")
         << questions({{"G0A01", "1"}, {"G1A01", "x"}, {"G1A02", "5"}, {"G2B01", "2"}})
-        << "groups have no question with a valid number and an answer of 1 to 4: G1A.";
+        << "groups have no question with a valid number and an answer of 1 to 4: G1A." << false;
     QTest::newRow("group of invalid numbers only")
-        << questions({{"G0A01", "1"}, {"G0B1", "2"}, {"G0BX1", "1"}}) << ": G0B.";
+        << questions({{"G0A01", "1"}, {"G0B1", "2"}, {"G0BX1", "1"}}) << ": G0B." << false;
     QTest::newRow("no question of the pool letter")
-        << questions({{"Q-1", "1"}}) << "has no question of pool Q.";
+        << questions({{"Q-1", "1"}}) << "has no question of pool Q." << false;
+    // The groups before the damage read well; the exam must not be drawn from them.
+    QStringList many;
+    for (char group = 'A'; group <= 'J'; ++group)
+        for (int n = 1; n <= 20; ++n)
+            many << QStringLiteral("G0%1%2").arg(QChar(group)).arg(n, 2, 10, QChar('0'));
+    QTest::newRow("damaged page of pool")
+        << plainQuestions(many) << "the questions cannot be read because the file is damaged."
+        << true;
 }
 
 void TestExamWindow::refusedDraws() {
     QFETCH(QVector<TestQuestion>, bank);
     QFETCH(QString, named);
+    QFETCH(bool, damaged);
     m_fx = std::make_unique<WindowFixture>(bank, QVector<TestHint>{});
     QVERIFY2(m_fx->open(), qPrintable(m_fx->lastError));
+    if (damaged)
+        QVERIFY(m_fx->bank.damageLastPoolPage());
     m_fx->window->mnuFileExam->trigger();
     QCOMPARE(m_fx->dialogs.messages.size(), 1);
     QVERIFY2(m_fx->dialogs.messages.at(0).endsWith(named),
@@ -215,6 +254,83 @@ void TestExamWindow::bankChangedDuringTheExam() {
     QCOMPARE(m_fx->dialogs.messages.size(), 1);
     QVERIFY(exam->isFinished());
     QVERIFY(fileBytes(m_fx->bank.filePath()) == changed);
+}
+
+void TestExamWindow::reviewOfTheMissedList() {
+    m_fx = std::make_unique<WindowFixture>();
+    QVERIFY2(m_fx->open(Shown::active), qPrintable(m_fx->lastError));
+    FrmTheo* window = m_fx->window.get();
+    // An empty missed list: said once, nothing opens.
+    window->mnuFileReview->trigger();
+    QCOMPARE(m_fx->dialogs.messages.size(), 1);
+    QVERIFY(!window->existingFrmReview());
+
+    const QStringList missed{"G1A01", "G9Z99", " g0a02", "G1A01", "G7A01"};
+    window->Combo2->addItems(missed);
+    const QByteArray bankBefore = fileBytes(m_fx->bank.filePath());
+    window->mnuFileReview->trigger();
+    FrmReview* review = window->existingFrmReview();
+    QVERIFY(review && QTest::qWaitForWindowActive(review));
+    // Each number once in first-miss order; the one the bank lacks is left out and said.
+    QStringList numbers;
+    for (const ExamQuestion& q : review->questions())
+        numbers << q.number;
+    QCOMPARE(numbers, (QStringList{"G1A01", "G0A02", "G7A01"}));
+    QCOMPARE(review->skipped(), QStringList{"G9Z99"});
+    QVERIFY(review->lblJudgement->text().contains(QStringLiteral("(1): G9Z99")));
+    QCOMPARE(review->lblProgress->text(), QStringLiteral("3 of 3 left"));
+
+    // Wrong: judged in the window, the right row marked, the hint shown, until Next.
+    QVERIFY(press(reviewRow(review, 1)));
+    QVERIFY(review->isJudged());
+    QCOMPARE(reviewRow(review, 3)->mark(), ExamChoiceButton::Mark::right);
+    QCOMPARE(reviewRow(review, 1)->mark(), ExamChoiceButton::Mark::wrong);
+    QVERIFY(spokenName(reviewRow(review, 3)).endsWith(QStringLiteral("(Right answer)")));
+    QCOMPARE(review->lblHint->text(), QStringLiteral("Hint: See section 97.301(d)."));
+    QTest::keyClick(review, Qt::Key_A); // no second answer to a judged question
+    QCOMPARE(review->queue().tries(0), 1);
+    QVERIFY(press(review->cmdNext));
+    // Right by key, Shift held, and by number key: "Correct" and on.
+    const ExamQuestion& second = review->questions().at(review->shownQuestion());
+    QTest::keyClick(review, Qt::Key(Qt::Key_A + second.rowOf(second.rightValue)),
+                    Qt::ShiftModifier);
+    QCOMPARE(review->lblJudgement->text(), QStringLiteral("Correct"));
+    QCOMPARE(review->lblProgress->text(), QStringLiteral("2 of 3 left"));
+    QCOMPARE(review->questions().at(review->shownQuestion()).number, QStringLiteral("G7A01"));
+    const ExamQuestion& third = review->questions().at(review->shownQuestion());
+    QTest::keyClick(review, Qt::Key(Qt::Key_1 + third.rowOf(third.rightValue)));
+    // The missed question came back after the others; right now, the review ends.
+    QCOMPARE(review->shownQuestion(), 0);
+    QVERIFY(press(reviewRow(review, 3)));
+    QCOMPARE(review->shownQuestion(), -1);
+    QCOMPARE(review->lstRetried->count(), 1);
+    QVERIFY(review->lstRetried->item(0)->text().startsWith(QStringLiteral("G1A01: ")));
+    QVERIFY(press(review->cmdAgain));
+    QCOMPARE(review->lblProgress->text(), QStringLiteral("3 of 3 left"));
+    QVERIFY(review->close());
+    // Nothing stored: the missed list as it was, the bank byte for byte.
+    QCOMPARE(comboItems(window->Combo2), missed);
+    QVERIFY(fileBytes(m_fx->bank.filePath()) == bankBefore);
+    QCOMPARE(m_fx->dialogs.messages.size(), 1);
+}
+
+void TestExamWindow::reviewTheseNowFromAnExam() {
+    FrmExam* exam = startExam();
+    QVERIFY(exam);
+    QTest::keyClick(exam, letterKey(exam, exam->paper().at(0).rightValue));
+    m_fx->dialogs.yesNoAnswers = {true};
+    QVERIFY(press(exam->cmdFinish));
+    QVERIFY(press(exam->cmdReviewNow));
+    settle();
+    // Exactly the missed questions, from the exam's copies; the missed list untouched.
+    QVERIFY(!m_fx->window->existingFrmExam());
+    FrmReview* review = m_fx->window->existingFrmReview();
+    QVERIFY(review && review->isVisible());
+    QStringList numbers;
+    for (const ExamQuestion& q : review->questions())
+        numbers << q.number;
+    QCOMPARE(numbers, (QStringList{"G1A01", "G5A01", "G7A01", "G9D10"}));
+    QCOMPARE(m_fx->window->Combo2->count(), 0);
 }
 
 QTEST_MAIN(TestExamWindow)

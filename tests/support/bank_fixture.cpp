@@ -8,6 +8,7 @@
 #include "bank/bank_schema.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -84,8 +85,15 @@ QStringList TestBank::numbers() const {
 }
 
 bool TestBank::refuseNewQuestions() {
-    return exec({QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON pool "
-                                "BEGIN SELECT RAISE(ABORT, 'refused'); END")});
+    // Not a trigger: the program does not run the triggers stored in a bank.
+    const qsizetype rows = numbers().size();
+    return exec({QStringLiteral("ALTER TABLE pool ADD COLUMN refuse "
+                                "CONSTRAINT refused CHECK (rowid <= %1)")
+                     .arg(rows)});
+}
+
+bool TestBank::acceptNewQuestions() {
+    return exec({QStringLiteral("ALTER TABLE pool DROP COLUMN refuse")});
 }
 
 QVector<TestQuestion> TestBank::sampleQuestions() {
@@ -132,4 +140,33 @@ QVector<TestQuestion> plainQuestions(const QStringList& numbers) {
     for (const QString& number : numbers)
         rows.append({number, QStringLiteral("1")});
     return questions(rows);
+}
+
+bool TestBank::damageLastPoolPage() {
+    const QStringList roots = withConnection(filePath(), [](QSqlDatabase& db) {
+        QSqlQuery q(db);
+        QStringList found;
+        if (q.exec(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'pool'")) &&
+            q.next())
+            found << q.value(0).toString();
+        return found;
+    });
+    QFile file(filePath());
+    if (roots.isEmpty() || !file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    const auto byteAt = [&](qint64 at) { return static_cast<quint8>(bytes.at(at)); };
+    const qint64 pageSize = byteAt(16) << 8 | byteAt(17);
+    const qint64 root = (roots.first().toLongLong() - 1) * pageSize;
+    // An interior page of the table b-tree names its last leaf right after its flags.
+    if (pageSize < 512 || root + 12 > bytes.size() || byteAt(root) != 0x05)
+        return false;
+    const qint64 leaf = ((byteAt(root + 8) << 24 | byteAt(root + 9) << 16 | byteAt(root + 10) << 8 |
+                          byteAt(root + 11)) -
+                         1) *
+                        pageSize;
+    if (leaf + 8 > bytes.size())
+        return false;
+    bytes.replace(leaf, 8, QByteArray(8, '\xff'));
+    return file.seek(0) && file.write(bytes) == bytes.size();
 }

@@ -40,8 +40,13 @@ public:
     QStringList column(const QString& table, const QString& field) const;
     // The question numbers of table pool in row order.
     QStringList numbers() const;
-    // Makes the database refuse every new pool row, as a full disk or a lock would.
+    // Makes the database refuse every new pool row, as a full disk or a lock would, with
+    // a constraint whose failure names "refused"; acceptNewQuestions() lifts it.
     bool refuseNewQuestions();
+    bool acceptNewQuestions();
+    // Overwrites the header of the last leaf page of table pool, as a failing disk
+    // would: the rows before it still read. False when pool fills only one page.
+    bool damageLastPoolPage();
 
     // A small General-class bank: a few questions of several topics with some hints.
     static QVector<TestQuestion> sampleQuestions();

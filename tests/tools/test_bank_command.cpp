@@ -1,5 +1,5 @@
 // The varnel-bank command line: a round trip from pool text, one-question folders, replacing a
-// bank, bad input, the arguments and the pool check.
+// bank, bad input, the arguments (odd sources among them) and the pool check.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank_command.h"
@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -102,6 +103,7 @@ void TestBankCommand::init() {
 
 void TestBankCommand::roundTrip() {
     QVERIFY(writeFile(path("pool.txt"), samplePool()));
+    QVERIFY(writeFile(path(".other.mdb.x1Y2z3.part"), "left by a run that was killed"));
     const QString bank = path(BankSchema::fileName);
     const RunResult run = runTool({"--out", bank, path("pool.txt")});
     QVERIFY2(run.status == 0, qPrintable(run.err));
@@ -116,7 +118,8 @@ void TestBankCommand::roundTrip() {
              (QStringList{"See section 97.13(c)(1) of the amateur service rules.",
                           "See section 97.301(d) of the amateur service rules."}));
     QCOMPARE(column(bank, "sqlite_master WHERE type = 'index'", "name").size(), 2);
-    // Only the bank and its source are left in the folder: no temporary files.
+    // Only the bank and its source are left in the folder: no temporary files, not even
+    // those an earlier run left.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
@@ -218,6 +221,15 @@ void TestBankCommand::arguments_data() {
         << QStringList{"--out=NEW", "."} << 1 << "holds no one-question files";
     QTest::newRow("target is a folder")
         << QStringList{"--replace", "--out", ".", "POOL"} << 1 << "is a folder";
+    QTest::newRow("target is a pipe")
+        << QStringList{"--replace", "--out", "PIPE", "POOL"} << 1 << "is not a regular file";
+    // Neither is opened: the device never ends, the pipe has no writer.
+    QTest::newRow("device") << QStringList{"--out=NEW", "/dev/zero"} << 1
+                            << "/dev/zero: not a regular file or folder";
+    QTest::newRow("pipe") << QStringList{"--out=NEW", "PIPE"} << 1
+                          << "pipe: not a regular file or folder";
+    QTest::newRow("larger than any pool")
+        << QStringList{"--out=NEW", "LARGE"} << 1 << "large.txt: larger than 64 MiB";
 }
 
 void TestBankCommand::arguments() {
@@ -225,10 +237,17 @@ void TestBankCommand::arguments() {
     QFETCH(int, status);
     QFETCH(QString, message);
     QVERIFY(writeFile(path("pool.txt"), samplePool()));
+    if (arguments.contains("PIPE"))
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+    if (QFile large(path("large.txt")); arguments.contains("LARGE")) // sparse: takes no room
+        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(64 * 1024 * 1024 + 1));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir->path()));
     for (QString& arg : arguments)
-        arg.replace("NEW", path("new.mdb")).replace("POOL", path("pool.txt"));
+        arg.replace("NEW", path("new.mdb"))
+            .replace("POOL", path("pool.txt"))
+            .replace("PIPE", path("pipe"))
+            .replace("LARGE", path("large.txt"));
     const RunResult run = runTool(arguments);
     QDir::setCurrent(previous);
     QCOMPARE(run.status, status);

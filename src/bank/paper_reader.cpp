@@ -1,0 +1,105 @@
+// Reading questions out of the bank file read-only, inside one read transaction, every failure
+// worded as the study window words it.
+// SPDX-License-Identifier: MIT
+#include "bank/paper_reader.h"
+
+#include "bank/bank_connection.h"
+#include "bank/bank_schema.h"
+#include "bank/sql_failure.h"
+#include "bank/text_rules.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+// A query ends early without a word when SQLite meets a damaged page: the error is
+// only found by asking after the last row.
+BankStatus finished(const QString& what, const QSqlQuery& query) {
+    if (query.lastError().isValid())
+        return SqlFailure::status(what, query.lastError());
+    return BankStatus::success();
+}
+
+} // namespace
+
+PaperReader::PaperReader(const QString& filePath) : m_filePath(filePath) {}
+
+PaperReader::~PaperReader() {
+    if (m_connection && m_connection->db().isOpen())
+        m_connection->db().rollback(); // a read transaction: nothing to keep
+}
+
+BankStatus PaperReader::open() {
+    const QFileInfo info(m_filePath);
+    if (!info.isFile() || !info.isReadable())
+        return BankStatus::failure(QStringLiteral("the file cannot be read"));
+    // mode=ro and the read-only open flag: the file is never created or written.
+    m_connection = std::make_unique<BankConnection>(
+        QStringLiteral("paper"),
+        QUrl::fromLocalFile(info.absoluteFilePath()).toString() + QStringLiteral("?mode=ro"),
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
+    // Opened as every bank is: the file's own triggers and views never run.
+    if (BankStatus opened = m_connection->open(); !opened)
+        return opened;
+    QSqlDatabase& db = m_connection->db();
+    if (!db.transaction())
+        return SqlFailure::status(QStringLiteral("the file cannot be read"), db.lastError());
+    return BankStatus::success();
+}
+
+BankStatus PaperReader::rows(QVector<PaperRow>& rows) {
+    const QString what = QStringLiteral("the questions cannot be read");
+    QSqlQuery query(m_connection->db());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT rowid, GNumber, answer FROM \"%1\" ORDER BY rowid")
+                        .arg(BankSchema::poolTable)))
+        return SqlFailure::status(what, query.lastError());
+    while (query.next())
+        rows << PaperRow{query.value(0).toLongLong(), query.value(1).toString(),
+                         query.value(2).toString()};
+    return finished(what, query);
+}
+
+BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {
+    const QString what = QStringLiteral("a question cannot be read");
+    QSqlQuery query(m_connection->db());
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?")
+            .arg(BankSchema::poolFields().join(QStringLiteral(", ")), BankSchema::poolTable));
+    query.addBindValue(rowId);
+    if (!query.exec())
+        return SqlFailure::status(what, query.lastError());
+    if (!query.next()) {
+        const BankStatus status = finished(what, query);
+        return status ? BankStatus::failure(what) : status;
+    }
+    record.number = trimSpaces(query.value(0).toString());
+    record.stem = query.value(1).toString();
+    record.answer = query.value(2).toString();
+    for (int i = 0; i < 4; ++i)
+        record.choices[static_cast<size_t>(i)] = query.value(3 + i).toString();
+    return BankStatus::success();
+}
+
+BankStatus PaperReader::hint(const QString& number, QString& hint) {
+    const QString what = QStringLiteral("the hints cannot be read");
+    hint = QString();
+    QSqlQuery query(m_connection->db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT hints FROM \"%1\" WHERE GN = ? COLLATE NOCASE "
+                                 "ORDER BY rowid LIMIT 1")
+                      .arg(BankSchema::hintsTable));
+    query.addBindValue(number);
+    if (!query.exec())
+        return SqlFailure::status(what, query.lastError());
+    if (!query.next())
+        return finished(what, query);
+    const QString text = query.value(0).toString();
+    if (!text.trimmed().isEmpty())
+        hint = text;
+    return BankStatus::success();
+}

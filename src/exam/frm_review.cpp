@@ -1,0 +1,288 @@
+// The review window: its controls and layout, asking and judging each question, a wrong one sent to
+// the back, and the end page.
+// SPDX-License-Identifier: MIT
+#include "exam/frm_review.h"
+
+#include "display/figure_catalogue.h"
+#include "display/frm_picture.h"
+#include "exam/exam_choice_button.h"
+#include "exam/exam_controls.h"
+#include "exam/exam_draw.h"
+#include "exam/row_keys.h"
+#include "main_window/click_label.h"
+#include "main_window/fonts.h"
+#include "main_window/program_identity.h"
+#include "main_window/twips.h"
+#include "main_window/window_moves.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace ExamControls;
+
+namespace {
+
+constexpr int clientWidth = 7680;
+constexpr int clientHeight = 6660;
+
+} // namespace
+
+FrmReview::FrmReview(const QString& workingDir, RandomDraw& draw, QWidget* parent)
+    : QWidget(parent), m_workingDir(workingDir), m_draw(draw),
+      m_frmPicture([] { return new FrmPicture; }) {
+    setObjectName(QStringLiteral("frmReview"));
+    setWindowTitle(programTitle + QStringLiteral(" - Review Missed"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(programIcon());
+    setFont(msSansSerif(defaultFontPoints));
+    setAccessibleName(QStringLiteral("Review of missed questions"));
+    createControls();
+    placeControls();
+    wireHandlers();
+    m_endPage->hide();
+}
+
+void FrmReview::createControls() {
+    m_questionPage = new QWidget(this);
+    m_questionPage->setObjectName(QStringLiteral("questionPage"));
+    m_endPage = new QWidget(this);
+    m_endPage->setObjectName(QStringLiteral("endPage"));
+
+    // Created in the order the Tab key visits them.
+    QWidget* page = m_questionPage;
+    lblProgress = fieldLabel(page, "lblProgress", QStringLiteral("Progress"));
+    lblProgress->setFont(msSansSerif(9.75));
+    lblNumber = whiteBox(page, "lblNumber", QStringLiteral("Question number"));
+    lblStem = whiteBox(page, "lblStem", QStringLiteral("Question"));
+    lblStem->setFont(msSansSerif(9.75));
+    cmdPicture =
+        button(page, "cmdPicture", QStringLiteral("&Show Picture"), QStringLiteral("Show Picture"));
+    cmdPicture->hide();
+    m_choices = new QButtonGroup(this);
+    for (int row = 0; row < 4; ++row) {
+        auto* choice = new ExamChoiceButton(row, page);
+        choice->setObjectName(QStringLiteral("optChoice%1").arg(row + 1));
+        choice->setFont(msSansSerif(9.75));
+        m_choices->addButton(choice, row);
+        optChoice[static_cast<size_t>(row)] = choice;
+    }
+    lblJudgement = fieldLabel(page, "lblJudgement", QStringLiteral("Judgement"));
+    QFont judgementFont = msSansSerif(9.75);
+    judgementFont.setBold(true);
+    lblJudgement->setFont(judgementFont);
+    lblHint = whiteBox(page, "lblHint", QStringLiteral("Hint"));
+    cmdNext = button(page, "cmdNext", QStringLiteral("&Next"), QStringLiteral("Next question"));
+    // It has the focus after a wrong answer: Enter goes on, as Space does.
+    cmdNext->setAutoDefault(true);
+
+    page = m_endPage;
+    lblDone = fieldLabel(page, "lblDone", QStringLiteral("Result"));
+    QFont doneFont = msSansSerif(12);
+    doneFont.setBold(true);
+    lblDone->setFont(doneFont);
+    lblDone->setContentsMargins(4, 2, 4, 2); // clear of its focus frame
+    // Takes the focus when the end page appears, so a screen reader says it first.
+    lblDone->setFocusPolicy(Qt::StrongFocus);
+    lstRetried = named(new QListWidget(page), "lstRetried",
+                       QStringLiteral("Questions that needed more than one try"));
+    lstRetried->setWordWrap(true);
+    lstRetried->setResizeMode(QListView::Adjust);
+    lstRetried->setSpacing(2);
+    lblRetried = caption(page, "lblRetried",
+                         QStringLiteral("&Questions that needed more than one try"), lstRetried);
+    cmdAgain =
+        button(page, "cmdAgain", QStringLiteral("Review &again"), QStringLiteral("Review again"));
+    cmdClose = button(page, "cmdClose", QStringLiteral("&Close"), QStringLiteral("Close"));
+}
+
+void FrmReview::placeControls() {
+    twips::place(m_questionPage, 0, 0, clientWidth, clientHeight);
+    twips::place(m_endPage, 0, 0, clientWidth, clientHeight);
+
+    twips::place(lblProgress, 240, 120, 4000, 300);
+    twips::place(lblNumber, 240, 480, 1215, 285);
+    twips::place(cmdPicture, 240, 900, 1215, 615);
+    twips::place(lblStem, 1560, 480, 5880, 1215);
+    for (int row = 0; row < 4; ++row)
+        twips::place(optChoice[static_cast<size_t>(row)], 240, 1860 + row * 840, 7200, 735);
+    twips::place(lblJudgement, 240, 5205, 5880, 465);
+    twips::place(cmdNext, 6225, 5220, 1215, 375);
+    twips::place(lblHint, 240, 5730, 7200, 810);
+
+    twips::place(lblDone, 240, 120, 7200, 375);
+    twips::place(lblRetried, 240, 600, 7200, 255);
+    twips::place(lstRetried, 240, 855, 7200, 5085);
+    twips::place(cmdAgain, 240, 6120, 1815, 375);
+    twips::place(cmdClose, 5985, 6120, 1455, 375);
+
+    // The first position is beside the study window, set where the review is opened.
+    setFixedSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
+}
+
+void FrmReview::wireHandlers() {
+    connect(m_choices, &QButtonGroup::idClicked, this, &FrmReview::choose);
+    connect(cmdNext, &QPushButton::clicked, this, &FrmReview::cmdNext_Click);
+    connect(cmdPicture, &QPushButton::clicked, this, &FrmReview::cmdPicture_Click);
+    connect(cmdAgain, &QPushButton::clicked, this, &FrmReview::cmdAgain_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &FrmReview::cmdClose_Click);
+    new RowKeys(m_questionPage, [this](int row) { choose(row); });
+}
+
+void FrmReview::begin(const QVector<ExamQuestion>& questions, const QStringList& skipped) {
+    m_questions = questions;
+    for (ExamQuestion& question : m_questions)
+        question.rows = ExamDraw::shuffledRows(m_draw);
+    m_skipped = skipped;
+    m_queue = ReviewQueue(static_cast<int>(m_questions.size()));
+    m_judged = false;
+    say(lblJudgement, skipped.isEmpty()
+                          ? QString()
+                          : QStringLiteral("Left out, no longer in the question bank (%1): %2")
+                                .arg(skipped.size())
+                                .arg(skipped.join(QStringLiteral(", "))));
+    m_endPage->hide();
+    m_questionPage->show();
+    showQuestion();
+}
+
+void FrmReview::showQuestion() {
+    if (m_queue.isDone()) {
+        showEnd();
+        return;
+    }
+    m_shown = m_queue.current();
+    const ExamQuestion& question = m_questions.at(m_shown);
+    say(lblProgress, m_queue.progress());
+    lblNumber->setFieldText(question.number);
+    lblStem->setFieldText(question.stem);
+    m_choices->setExclusive(false);
+    for (int row = 0; row < 4; ++row) {
+        ExamChoiceButton* choice = optChoice[static_cast<size_t>(row)];
+        const int value = question.rows[static_cast<size_t>(row)];
+        choice->setChecked(false);
+        choice->setMark(ExamChoiceButton::Mark::none);
+        choice->setChoiceText(question.choices[static_cast<size_t>(value - 1)]);
+        choice->setEnabled(true);
+    }
+    m_choices->setExclusive(true);
+    lblHint->setFieldText(QString());
+    lblHint->hide();
+    cmdNext->setEnabled(false);
+    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(question.number);
+    cmdPicture->setVisible(figure.has_value());
+    // An open figure window follows the question.
+    if (FrmPicture* picture = m_frmPicture.existing(); picture && picture->isVisible()) {
+        if (figure)
+            picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
+        else
+            picture->hide();
+    }
+    optChoice[0]->setFocus();
+}
+
+void FrmReview::choose(int row) {
+    if (m_judged || m_shown < 0 || row < 0 || row > 3)
+        return;
+    const ExamQuestion& question = m_questions.at(m_shown);
+    const int value = question.rows[static_cast<size_t>(row)];
+    const bool right = value == question.rightValue;
+    m_queue.answer(right);
+    if (right) {
+        say(lblJudgement, QStringLiteral("Correct"));
+        showQuestion();
+        return;
+    }
+    // Judged wrong: the learner's row and the right one are marked, by words and
+    // frames as well as colours, until Next.
+    m_judged = true;
+    for (int r = 0; r < 4; ++r)
+        optChoice[static_cast<size_t>(r)]->setEnabled(false);
+    optChoice[static_cast<size_t>(row)]->setChecked(true);
+    optChoice[static_cast<size_t>(row)]->setMark(ExamChoiceButton::Mark::wrong);
+    const int rightRow = question.rowOf(question.rightValue);
+    optChoice[static_cast<size_t>(rightRow)]->setMark(ExamChoiceButton::Mark::right);
+    say(lblJudgement, QStringLiteral("Not right: the right answer is %1. The question comes "
+                                     "back after the others.")
+                          .arg(QChar(u'A' + rightRow)));
+    if (!question.hint.isNull()) {
+        lblHint->setFieldText(QStringLiteral("Hint: ") + question.hint);
+        lblHint->show();
+    }
+    cmdNext->setEnabled(true);
+    cmdNext->setFocus();
+}
+
+void FrmReview::cmdNext_Click() {
+    if (!m_judged)
+        return;
+    m_judged = false;
+    showQuestion();
+}
+
+void FrmReview::showEnd() {
+    m_shown = -1;
+    if (FrmPicture* picture = m_frmPicture.existing())
+        picture->hide();
+    const QVector<int> retried = m_queue.retried();
+    lstRetried->clear();
+    for (int i : retried) {
+        const ExamQuestion& question = m_questions.at(i);
+        lstRetried->addItem(QStringLiteral("%1: %2\n%3 tries")
+                                .arg(question.number, question.stem)
+                                .arg(m_queue.tries(i)));
+    }
+    if (retried.isEmpty())
+        lstRetried->addItem(QStringLiteral("None: every question was right at the first try."));
+    say(lblDone, QStringLiteral("Every question answered right: %1 of %2 at the first try.")
+                     .arg(m_queue.total() - retried.size())
+                     .arg(m_queue.total()));
+    m_questionPage->hide();
+    m_endPage->show();
+    lblDone->setFocus();
+}
+
+void FrmReview::say(ClickLabel* label, const QString& text) {
+    // Said again even when the text is the same as before ("Correct" twice running).
+    if (label->text() == text)
+        label->setFieldText(QString());
+    label->setFieldText(text);
+}
+
+void FrmReview::cmdPicture_Click() {
+    if (m_shown < 0)
+        return;
+    const std::optional<FigureEntry> figure =
+        FigureCatalogue::lookup(m_questions.at(m_shown).number);
+    if (!figure)
+        return;
+    FrmPicture* picture = m_frmPicture.get();
+    picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
+    // Beside the review, never over the question it illustrates.
+    if (!picture->isVisible()) {
+        QRect area = WindowMoves::globalArea({lblNumber, lblStem});
+        for (const ExamChoiceButton* choice : optChoice)
+            area |= WindowMoves::globalArea({choice});
+        WindowMoves::placeBeside(picture, this, area);
+    }
+    WindowMoves::bringBack(picture);
+}
+
+void FrmReview::cmdAgain_Click() {
+    begin(m_questions);
+}
+
+void FrmReview::cmdClose_Click() {
+    close();
+}
+
+void FrmReview::closeEvent(QCloseEvent* event) {
+    // Nothing to keep: the review stores nothing.
+    m_frmPicture.discard();
+    event->accept();
+}

@@ -1,0 +1,52 @@
+// FrmTheo's handlers of the review of missed questions: the File menu item and the review window.
+// SPDX-License-Identifier: MIT
+#include "bank/bank_schema.h"
+#include "exam/exam_bank.h"
+#include "exam/frm_review.h"
+#include "exam/review_queue.h"
+#include "main_window/dialogs.h"
+#include "main_window/frm_theo.h"
+#include "main_window/window_moves.h"
+
+#include <QComboBox>
+
+void FrmTheo::mnuFileReview_Click() {
+    // A review under way (hidden or minimised) is shown as it was left.
+    if (FrmReview* review = existingFrmReview()) {
+        WindowMoves::bringBack(review);
+        return;
+    }
+    QStringList missedList;
+    for (int i = 0; i < Combo2->count(); ++i)
+        missedList << Combo2->itemText(i);
+    const QStringList numbers = ReviewQueue::firstMisses(missedList);
+    if (numbers.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("The missed list is empty: there is nothing to "
+                                               "review yet."));
+        return;
+    }
+    const ReviewReadOutcome outcome =
+        ExamBank::read(workingFile(BankSchema::fileName), numbers, m_draw);
+    if (!outcome.status) {
+        m_dialogs.message(this, QStringLiteral("The review could not read the question bank: %1.")
+                                    .arg(outcome.status.reason()));
+        return;
+    }
+    if (outcome.questions.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("None of the %1 numbers of the missed list is in "
+                                               "the question bank any more: %2.")
+                                    .arg(numbers.size())
+                                    .arg(numbers.join(QStringLiteral(", "))));
+        return;
+    }
+    FrmReview* review = frmReview();
+    review->begin(outcome.questions, outcome.skipped);
+    showBesideStudy(review);
+}
+
+FrmReview* FrmTheo::frmReview() {
+    return m_frmReview.get();
+}
+FrmReview* FrmTheo::existingFrmReview() const {
+    return m_frmReview.existing();
+}

@@ -1,0 +1,28 @@
+// Answer keys on a page: a key press anywhere on it, read by the one key rule.
+// SPDX-License-Identifier: MIT
+#include "exam/row_keys.h"
+
+#include "drill/answer_keys.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+RowKeys::RowKeys(QWidget* page, std::function<void(int row)> answer)
+    : QObject(page), m_page(page), m_answer(std::move(answer)) {
+    // A key pressed while no control has the focus goes to the window itself.
+    page->window()->installEventFilter(this);
+    page->installEventFilter(this);
+    for (QWidget* control : page->findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+bool RowKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && m_page->isVisible()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (const auto row = AnswerKeys::rowForKey(key->key(), int(key->modifiers()))) {
+            m_answer(*row);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
