@@ -50,6 +50,8 @@ BankStatus FrmTheo::saveNewRecord() {
     // they are, so the same Update can be tried again.
     if (BankStatus s = pool.update(); !s)
         return s;
+    if (pool.isNewPending()) // the validate step kept it (a note that cannot be saved yet)
+        return BankStatus::failure(QStringLiteral("the new record was not saved"));
     const BankStatus moved = pool.moveLast();
     Command1->setEnabled(true);
     Command2->setEnabled(false);

@@ -1,6 +1,7 @@
 // FrmTheo's handlers for the question change: the labels over their boxes, the topic box, the hint
 // look-up, the Hint button and menu, and the validate step.
 // SPDX-License-Identifier: MIT
+#include "bank/criterion.h"
 #include "bank/text_rules.h"
 #include "drill/topic_catalogue.h"
 #include "main_window/click_label.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-enum class HintBox { Note, NoNumber, NoHintsTable };
+enum class HintBox { Note, NoHint, NoHintsTable };
 
 // The hint box takes typing only where a note can go into a row of its own question.
 void setUpHintBox(QPlainTextEdit* box, HintBox state) {
@@ -29,7 +30,7 @@ void setUpHintBox(QPlainTextEdit* box, HintBox state) {
     case HintBox::Note:
         say = QStringLiteral("Type your own note for this question.");
         break;
-    case HintBox::NoNumber:
+    case HintBox::NoHint:
         say = QStringLiteral("No hint for this question.");
         break;
     case HintBox::NoHintsTable:
@@ -83,16 +84,18 @@ void FrmTheo::lookUpHint() {
     // still leaves the previous question's row and nothing typed can reach it. Leaving
     // saves what was typed there when the validate step has not; a refusal is told.
     const QString number = Text1->text();
-    reportBankStatus(hints.findFirst(
-        number.isEmpty() ? QString() : QStringLiteral("GN = '") + number + QLatin1Char('\''),
-        FindMode::LookUp));
-    // Without a hint row the box starts a new one for this question, saved only when
-    // a note is typed into it.
+    const QString criterion =
+        number.isEmpty() ? QString() : QStringLiteral("GN = '") + number + QLatin1Char('\'');
+    reportBankStatus(hints.findFirst(criterion, FindMode::LookUp));
+    // Without a hint row the box starts a new one for this question, saved only when a
+    // note is typed into it; only for a number whose look-up finds that row again (no
+    // spaces around it, no apostrophe in it), so that no note is saved out of sight.
     const QString trimmed = trimSpaces(number);
-    if (!hints.hasCurrentRow() && !trimmed.isEmpty())
+    if (!hints.hasCurrentRow() && !trimmed.isEmpty() && trimmed == number &&
+        parseCriterion(criterion, hints.fields()))
         reportBankStatus(hints.addNew({{QStringLiteral("GN"), trimmed}}));
     setUpHintBox(Text10,
-                 hints.hasCurrentRow() || hints.isNewPending() ? HintBox::Note : HintBox::NoNumber);
+                 hints.hasCurrentRow() || hints.isNewPending() ? HintBox::Note : HintBox::NoHint);
 }
 
 void FrmTheo::Command8_Click() {
