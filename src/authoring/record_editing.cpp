@@ -28,6 +28,10 @@ BankStatus FrmTheo::startNewRecord() {
         return s;
     if (BankStatus s = pool.addNew(); !s)
         return s;
+    // The validate step can keep the current record (a note that cannot be saved yet);
+    // then no new record was started, and nothing may be typed as if it had been.
+    if (!pool.isNewPending())
+        return BankStatus::failure(QStringLiteral("the current record could not be left"));
     Command2->setEnabled(true);
     Command1->setEnabled(false);
     return BankStatus::success();
@@ -46,6 +50,8 @@ BankStatus FrmTheo::saveNewRecord() {
     // they are, so the same Update can be tried again.
     if (BankStatus s = pool.update(); !s)
         return s;
+    if (pool.isNewPending()) // the validate step kept it (a note that cannot be saved yet)
+        return BankStatus::failure(QStringLiteral("the new record was not saved"));
     const BankStatus moved = pool.moveLast();
     Command1->setEnabled(true);
     Command2->setEnabled(false);

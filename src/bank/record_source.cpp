@@ -136,6 +136,16 @@ BankStatus RecordSource::checkTable() {
     return BankStatus::success();
 }
 
+bool RecordSource::hasTableNamed(const QString& name) {
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') "
+                                 "AND name = ? COLLATE NOCASE"));
+    query.addBindValue(name);
+    if (!query.exec())
+        return true;
+    return query.next();
+}
+
 void RecordSource::bind(const QString& field, FieldBinding* binding) {
     m_bindings.append({field, binding});
 }
@@ -231,6 +241,8 @@ BankStatus RecordSource::findFirst(const QString& text, FindMode mode) {
     // even when no row matches (and a pending new row can be the one found).
     bool cancelled = false;
     BankStatus left = leaveRow(ValidateAction::Find, cancelled);
+    if (cancelled)
+        m_noMatch = false; // nothing was searched for, so nothing was missed
     if (cancelled || (!left && mode == FindMode::Search))
         return left;
     if (!left && m_newPending) {
@@ -265,7 +277,7 @@ BankStatus RecordSource::findRow(const std::optional<Criterion>& criterion, qint
     return firstRowId(query, QStringLiteral("the search could not be run"), result);
 }
 
-BankStatus RecordSource::addNew() {
+BankStatus RecordSource::addNew(const QHash<QString, QString>& given) {
     if (!m_db.isOpen())
         return BankStatus::failure(QStringLiteral("the question bank is not open"));
     bool cancelled = false;
@@ -274,7 +286,7 @@ BankStatus RecordSource::addNew() {
     m_bookmark = m_rowId;
     m_newPending = true;
     m_currentDeleted = false;
-    showEmpty();
+    showEmpty(given);
     return BankStatus::success();
 }
 
@@ -288,6 +300,30 @@ BankStatus RecordSource::update() {
     if (BankStatus s = m_newPending ? insertPending() : writeBack(); !s)
         return s;
     return show(m_rowId);
+}
+
+BankStatus RecordSource::saveTyped() {
+    if (!m_db.isOpen())
+        return BankStatus::success();
+    if (m_newPending) {
+        if (!anyTextTyped())
+            return BankStatus::success();
+        if (BankStatus s = insertPending(); !s)
+            return s;
+    } else if (!hasCurrentRow() || !anyBindingChanged()) {
+        return BankStatus::success();
+    } else if (BankStatus s = updateChangedFields(); !s) {
+        return s;
+    }
+    return show(m_rowId);
+}
+
+BankStatus RecordSource::dropTyped() {
+    if (m_newPending) {
+        fillBindings(m_shown);
+        return BankStatus::success();
+    }
+    return hasCurrentRow() ? show(m_rowId) : BankStatus::success();
 }
 
 BankStatus RecordSource::deleteCurrent() {
@@ -342,9 +378,9 @@ bool RecordSource::validateAllows(ValidateAction action, bool offerSave) {
 
 BankStatus RecordSource::writeBack() {
     if (m_newPending) {
-        // Leaving a new row saves it only when something was put into it; an
-        // untouched new row is dropped, and the row before it is current again.
-        if (anyBindingChanged())
+        // Leaving a new row saves it only when text was typed into it; a new row
+        // left empty is dropped, and the row before it is current again.
+        if (anyTextTyped())
             return insertPending();
         m_newPending = false;
         m_rowId = m_bookmark;
@@ -377,25 +413,57 @@ BankStatus RecordSource::insertPending() {
 
 BankStatus RecordSource::updateChangedFields() {
     const QHash<QString, QString> changed = changedValues();
-    QStringList assignments;
+    QStringList assignments, unchanged;
     QVector<QString> values;
-    for (const QString& field : m_fields) {
+    QVector<QVariant> shown;
+    for (qsizetype i = 0; i < m_fields.size(); ++i) {
+        const QString& field = m_fields.at(i);
         if (!changed.contains(field))
             continue;
         assignments << quoted(field) + QStringLiteral(" = ?");
         values << changed.value(field);
+        // IS compares NULL too; the value is bound as it was read, type and all.
+        unchanged << quoted(field) + QStringLiteral(" IS ?");
+        shown << m_shown.value(i);
     }
-    return runInTransaction([&] {
+    // The comparison is part of the write, so no other program can change the row
+    // between the two.
+    BankStatus status = runInTransaction([&] {
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                          .arg(quoted(m_table), assignments.join(QStringLiteral(", "))));
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ? AND %3")
+                          .arg(quoted(m_table), assignments.join(QStringLiteral(", ")),
+                               unchanged.join(QStringLiteral(" AND "))));
         for (const QString& value : values)
             query.addBindValue(value);
         query.addBindValue(m_rowId);
+        for (const QVariant& value : shown)
+            query.addBindValue(value);
         if (!query.exec())
             return failure(QStringLiteral("the record could not be saved"), query);
+        if (query.numRowsAffected() == 0)
+            return BankStatus::failure(
+                QStringLiteral("the record was not saved because another program changed or "
+                               "removed it since it was shown here"),
+                BankStatus::Kind::Conflict);
         return BankStatus::success();
     });
+    if (!status && status.kind() == BankStatus::Kind::Conflict)
+        takeStoredAsShown();
+    return status;
+}
+
+void RecordSource::takeStoredAsShown() {
+    QVector<QVariant> stored;
+    bool found = false;
+    if (!readRow(m_rowId, stored, found))
+        return; // the next write-back compares with the old values and is refused again
+    if (found)
+        m_shown = stored;
+    else
+        m_currentDeleted = true;
+    for (const Bound& bound : m_bindings)
+        if (bound.binding->writesBack() && bound.binding->isChanged())
+            bound.binding->fill(bound.binding->text());
 }
 
 BankStatus RecordSource::runInTransaction(const std::function<BankStatus()>& work) {
@@ -427,22 +495,24 @@ QHash<QString, QString> RecordSource::changedValues() const {
     return values;
 }
 
+bool RecordSource::anyTextTyped() const {
+    for (const Bound& bound : m_bindings)
+        if (bound.binding->writesBack() && bound.binding->isChanged() &&
+            !bound.binding->text().trimmed().isEmpty())
+            return true;
+    return false;
+}
+
 QString RecordSource::textFor(const QString& field) const {
     const QHash<QString, QString> changed = changedValues();
     if (changed.contains(field))
         return changed.value(field);
-    for (const Bound& bound : m_bindings)
-        if (bound.field == field && bound.binding->writesBack())
-            return bound.binding->text();
-    return QString(QLatin1String(""));
+    // An unchanged box shows what it was filled with: the given value or nothing.
+    const QString shown = m_shown.value(m_fields.indexOf(field)).toString();
+    return shown.isNull() ? QString(QLatin1String("")) : shown;
 }
 
-BankStatus RecordSource::show(qint64 rowId) {
-    m_rowId = rowId;
-    if (rowId == 0) {
-        showEmpty();
-        return BankStatus::success();
-    }
+BankStatus RecordSource::readRow(qint64 rowId, QVector<QVariant>& values, bool& found) {
     QStringList names;
     for (const QString& field : m_fields)
         names << quoted(field);
@@ -451,28 +521,48 @@ BankStatus RecordSource::show(qint64 rowId) {
     query.bindValue(0, rowId);
     if (!query.exec())
         return failure(QStringLiteral("the record could not be read"), query);
-    QVector<QString> values(m_fields.size());
-    if (query.next())
+    values = QVector<QVariant>(m_fields.size());
+    found = query.next();
+    if (found)
         for (int i = 0; i < m_fields.size(); ++i)
-            values[i] = query.value(i).toString();
-    else
-        m_currentDeleted = true; // removed by another program meanwhile
+            values[i] = query.value(i);
     query.finish();
+    return BankStatus::success();
+}
+
+BankStatus RecordSource::show(qint64 rowId) {
+    m_rowId = rowId;
+    if (rowId == 0) {
+        showEmpty();
+        return BankStatus::success();
+    }
+    QVector<QVariant> values;
+    bool found = false;
+    if (BankStatus s = readRow(rowId, values, found); !s)
+        return s;
+    if (!found)
+        m_currentDeleted = true; // removed by another program meanwhile
+    m_shown = values;
     fillBindings(values);
     return BankStatus::success();
 }
 
-void RecordSource::showEmpty() {
-    fillBindings(QVector<QString>(m_fields.size()));
+void RecordSource::showEmpty(const QHash<QString, QString>& given) {
+    QVector<QVariant> values(m_fields.size());
+    for (auto it = given.cbegin(); it != given.cend(); ++it)
+        if (const qsizetype column = m_fields.indexOf(it.key()); column >= 0)
+            values[column] = it.value();
+    m_shown = values;
+    fillBindings(values);
 }
 
-void RecordSource::fillBindings(const QVector<QString>& values) {
+void RecordSource::fillBindings(const QVector<QVariant>& values) {
     // Every control is filled before any change handler runs, so a handler always
     // sees the whole new row.
     QVector<FieldBinding*> changed;
     for (const Bound& bound : m_bindings) {
         const qsizetype column = m_fields.indexOf(bound.field);
-        if (bound.binding->fill(column >= 0 ? values.at(column) : QString()))
+        if (bound.binding->fill(column >= 0 ? values.at(column).toString() : QString()))
             changed << bound.binding;
     }
     for (FieldBinding* binding : changed)

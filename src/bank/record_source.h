@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 #include <functional>
 #include <memory>
@@ -53,7 +54,10 @@ enum class FindMode {
 // are visited in rowid order. Controls bound to a field are filled on every change
 // of row; a bound text box whose text changed after the fill is written back into
 // the row being left or saved, inside a transaction. A failed write-back refuses
-// the move, so typed text is never lost.
+// the move, so typed text is never lost. A field is written back only while it
+// still holds what this source showed: when another program changed it meanwhile,
+// its change stays, the write-back fails as a conflict, and the typed text stays
+// in the boxes, no longer counted as typed, so that leaving again writes nothing.
 class RecordSource {
 public:
     using ValidateHandler = std::function<void(qint16& action, qint16& save)>;
@@ -89,10 +93,18 @@ public:
     // does not parse matches nothing. Check noMatch() afterwards.
     BankStatus findFirst(const QString& criterion, FindMode mode = FindMode::Search);
     bool noMatch() const { return m_noMatch; }
-    // Starts a new, empty row that is saved by update() (or by leaving it with text in it).
-    BankStatus addNew();
+    // Starts a new row, empty but for the given values (shown, not counted as typed),
+    // that is saved by update(), or by leaving it after text was typed into it.
+    BankStatus addNew(const QHash<QString, QString>& given = {});
     // Saves the pending new row, or the changed boxes of the current row.
     BankStatus update();
+    // Writes back what was typed as leaving the row would, but stays on the row: the
+    // changed boxes of the current row, or the pending new row when text was typed
+    // into it. Runs no validate step; with nothing typed, nothing is written.
+    BankStatus saveTyped();
+    // Forgets what was typed: the boxes show the current row as stored (or the pending
+    // row's given values) again, so leaving writes nothing.
+    BankStatus dropTyped();
     // Deletes the current row; the controls keep showing it until the next move.
     BankStatus deleteCurrent();
     // Reopens the table and makes its first row current.
@@ -102,6 +114,9 @@ public:
     bool isNewPending() const { return m_newPending; }
     const QString& table() const { return m_table; }
     const QStringList& fields() const { return m_fields; }
+    // Whether the open file has a table or view of that name, in any letter case; true
+    // when the file cannot tell, so that only a name surely absent counts as absent.
+    bool hasTableNamed(const QString& name);
 
 private:
     struct Bound {
@@ -117,10 +132,16 @@ private:
     BankStatus writeBack();
     BankStatus insertPending();
     BankStatus updateChangedFields();
+    // After a conflict: the row as stored now is what was shown, and the boxes keep
+    // their text without counting it as typed.
+    void takeStoredAsShown();
+    BankStatus readRow(qint64 rowId, QVector<QVariant>& values, bool& found);
     BankStatus show(qint64 rowId);
-    void showEmpty();
-    void fillBindings(const QVector<QString>& values);
+    void showEmpty(const QHash<QString, QString>& given = {});
+    void fillBindings(const QVector<QVariant>& values);
     bool anyBindingChanged() const;
+    // Whether a changed box holds more than spaces and line breaks.
+    bool anyTextTyped() const;
     QHash<QString, QString> changedValues() const;
     QString textFor(const QString& field) const;
     BankStatus neighbour(const QString& sql, qint64 from, qint64& result);
@@ -141,6 +162,9 @@ private:
     QVector<Bound> m_bindings;
     ValidateHandler m_validate;
     QHash<QString, QSqlQuery*> m_queries;
+    // The fields as this source last read or set them, in field order: what the boxes
+    // were filled with, and what a write-back expects still to find in the file.
+    QVector<QVariant> m_shown;
 
     qint64 m_rowId = 0;    // 0: no current row
     qint64 m_bookmark = 0; // the row that was current when a new row was started

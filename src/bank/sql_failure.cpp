@@ -16,6 +16,9 @@ constexpr int sqliteFull = 13;
 constexpr int sqliteNotADatabase = 26;
 // The extended code of a read-only file whose folder refuses the journal beside it.
 constexpr int sqliteReadOnlyDirectory = sqliteReadOnly | (6 << 8);
+// The extended code of a file that was moved, replaced or deleted while open: SQLite
+// then refuses to write the file it still holds, which is no longer the bank.
+constexpr int sqliteReadOnlyMoved = sqliteReadOnly | (4 << 8);
 
 int fullCode(const QSqlError& error) {
     bool ok = false;
@@ -37,7 +40,13 @@ bool isBusy(const QSqlError& error) {
     return code == sqliteBusy || code == sqliteLocked;
 }
 
+bool canPass(const QSqlError& error) {
+    return isBusy(error) || primaryCode(error) == sqliteFull;
+}
+
 QString cause(const QSqlError& error, const QString& folder) {
+    if (fullCode(error) == sqliteReadOnlyMoved)
+        return QStringLiteral("the file was moved or replaced since the program opened it");
     if (isBusy(error))
         return QStringLiteral("another program is using the file; try again when that "
                               "program is closed");
@@ -62,12 +71,14 @@ QString cause(const QSqlError& error, const QString& folder) {
 }
 
 BankStatus status(const QString& what, const QSqlError& error, const QString& folder) {
+    const BankStatus::Kind kind =
+        canPass(error) ? BankStatus::Kind::Passing : BankStatus::Kind::Lasting;
     if (const QString known = cause(error, folder); !known.isEmpty())
-        return BankStatus::failure(what + QStringLiteral(" because ") + known);
+        return BankStatus::failure(what + QStringLiteral(" because ") + known, kind);
     const QString detail =
         error.databaseText().isEmpty() ? error.text().trimmed() : error.databaseText();
     return BankStatus::failure(
-        detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'));
+        detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'), kind);
 }
 
 } // namespace SqlFailure

@@ -1,11 +1,13 @@
 // FrmTheo's handlers for the question change: the labels over their boxes, the topic box, the hint
 // look-up, the Hint button and menu, and the validate step.
 // SPDX-License-Identifier: MIT
+#include "bank/criterion.h"
 #include "bank/text_rules.h"
 #include "drill/topic_catalogue.h"
 #include "main_window/frm_theo.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
+#include "widgets/dialogs.h"
 #include "widgets/twips.h"
 
 #include <QAction>
@@ -15,6 +17,34 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+
+enum class HintBox { Note, NoHint, NoHintsTable };
+
+// The hint box takes typing only where a note can go into a row of its own question.
+void setUpHintBox(QPlainTextEdit* box, HintBox state) {
+    box->setReadOnly(state != HintBox::Note);
+    QString say;
+    switch (state) {
+    case HintBox::Note:
+        say = QStringLiteral("Type your own note for this question.");
+        break;
+    case HintBox::NoHint:
+        say = QStringLiteral("No hint for this question.");
+        break;
+    case HintBox::NoHintsTable:
+        say = QStringLiteral("This question bank holds no hints or notes.");
+        break;
+    }
+    // The box is one line high, so the grey text wraps out of sight; the tooltip and a
+    // screen reader give it whole.
+    box->setPlaceholderText(say);
+    box->setToolTip(say);
+    box->setAccessibleDescription(say);
+}
+
+} // namespace
 
 void FrmTheo::Text1_Change() {
     // Each shown label lies exactly over its hidden box, so the rows that start-up
@@ -29,21 +59,9 @@ void FrmTheo::Text1_Change() {
     if (const auto topic = TopicCatalogue::nameForCode(trimSpaces(Text1->text()).left(2)))
         Combo1->setEditText(*topic);
 
+    lookUpHint();
     if (Text1->text().isEmpty())
-        return; // a new blank record
-
-    // The untrimmed number is looked up; a number the criterion cannot hold (an
-    // apostrophe in it) simply finds no hint. Without a hint row the hint source has
-    // no row, so the hint box is empty and writes into no other question's row. Only
-    // a refused save of typed hint text is worth telling the learner about; the
-    // look-up goes on regardless, so one refusal is told once.
-    RecordSource& hints = Data2->recordset();
-    reportBankStatus(hints.findFirst(QStringLiteral("GN = '") + Text1->text() + QLatin1Char('\''),
-                                     FindMode::LookUp));
-    // Nothing typed there could be kept, so the empty box takes no typing.
-    const bool hintRow = hints.hasCurrentRow();
-    Text10->setReadOnly(!hintRow);
-    Text10->setPlaceholderText(hintRow ? QString() : QStringLiteral("No hint for this question."));
+        return; // a new blank record: no figure step
 
     // Let queued events run; one of them may change the question again, so the
     // figure step below reads the number afresh.
@@ -54,14 +72,80 @@ void FrmTheo::Text1_Change() {
     FigureLookup(trimSpaces(Text1->text()));
 }
 
+void FrmTheo::lookUpHint() {
+    RecordSource& hints = Data2->recordset();
+    if (!hints.isOpen()) {
+        setUpHintBox(Text10, HintBox::NoHintsTable);
+        return;
+    }
+    // The untrimmed number is looked up; a number the criterion cannot hold (an
+    // apostrophe in it) simply finds no hint. A question without a number (a new blank
+    // record) has no hint: the empty criterion matches nothing, so the hint source
+    // still leaves the previous question's row and nothing typed can reach it. Leaving
+    // saves what was typed there when the validate step has not; a refusal is told.
+    const QString number = Text1->text();
+    const QString criterion =
+        number.isEmpty() ? QString() : QStringLiteral("GN = '") + number + QLatin1Char('\'');
+    reportBankStatus(hints.findFirst(criterion, FindMode::LookUp));
+    // Without a hint row the box starts a new one for this question, saved only when a
+    // note is typed into it; only for a number whose look-up finds that row again (no
+    // spaces around it, no apostrophe in it), so that no note is saved out of sight.
+    const QString trimmed = trimSpaces(number);
+    if (!hints.hasCurrentRow() && !trimmed.isEmpty() && trimmed == number &&
+        parseCriterion(criterion, hints.fields()))
+        reportBankStatus(hints.addNew({{QStringLiteral("GN"), trimmed}}));
+    setUpHintBox(Text10,
+                 hints.hasCurrentRow() || hints.isNewPending() ? HintBox::Note : HintBox::NoHint);
+}
+
 void FrmTheo::Command8_Click() {
     Text10->show();
+    if (!Data2->recordset().isOpen() && !m_toldNoHintsTable) {
+        m_toldNoHintsTable = true;
+        m_dialogs.message(this, QStringLiteral("This question bank has no table \"Hints\", so it "
+                                               "shows no hints and notes cannot be saved in it."));
+    }
 }
 
 void FrmTheo::Data1_Validate(qint16& Action, qint16& Save) {
-    Q_UNUSED(Action);
     Q_UNUSED(Save);
+    // The note goes into its question's row before that question is left.
+    if (!saveTypedHint(HintLeaving::Question)) {
+        Action = 0; // the question stays, and the note in its box
+        return;
+    }
     Text10->hide();
+}
+
+bool FrmTheo::saveTypedHint(HintLeaving leaving) {
+    RecordSource& hints = Data2->recordset();
+    const BankStatus saved = hints.saveTyped();
+    if (saved)
+        return true;
+    const bool question = leaving == HintLeaving::Question;
+    if (saved.kind() == BankStatus::Kind::Conflict) {
+        // The other program's note is kept; the learner's text stays in the box, no
+        // longer counted as typed, so that moving on again leaves both as they are.
+        m_dialogs.message(
+            this,
+            QStringLiteral("Your note was not saved: another program changed the note of "
+                           "this question since it was shown here, and that note is kept.") +
+                (question ? QStringLiteral(" Your text stays in the hint box so that you "
+                                           "can copy it; moving on leaves that note as it is.")
+                          : QString()));
+        return !question;
+    }
+    if (question && saved.kind() == BankStatus::Kind::Passing) {
+        m_dialogs.message(this, QStringLiteral("Your note could not be saved yet: %1. It stays in "
+                                               "the hint box, and the question stays on screen.")
+                                    .arg(saved.reason()));
+        return false;
+    }
+    m_dialogs.message(this, QStringLiteral("Your note cannot be kept: %1.").arg(saved.reason()));
+    // Told once: leaving the question does not try again. Should even re-reading the
+    // row fail, the look-up that follows tells it, and still goes on.
+    static_cast<void>(hints.dropTyped());
+    return true;
 }
 
 void FrmTheo::mnuHelpHint_Click() {

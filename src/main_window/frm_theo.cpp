@@ -197,6 +197,7 @@ void FrmTheo::createControls() {
     Combo2->setAccessibleName(QStringLiteral("Missed questions"));
     Text10 = textBox(client, "Text10", true);
     Text10->setAccessibleName(QStringLiteral("Hint text"));
+    Text10->setTabChangesFocus(true); // a note never holds a tab; Tab moves on, as everywhere
     Command8 = button(client, "Command8", QStringLiteral("Hint"), true);
     Command8->setAccessibleName(QStringLiteral("Hint"));
     Text11 = lineBox(client, "Text11");

@@ -222,6 +222,16 @@ private:
     FrmReview* createFrmReview();      // exam/review_menu.cpp
     // Shows the exam or the review, placed beside this window when it opens.
     void showBesideStudy(QWidget* window); // exam/exam_menu.cpp
+    // The hint step of a question change: the hint source to the question's row, or to
+    // a new row that takes a note typed for it (display/record_change.cpp).
+    void lookUpHint();
+    // Writes back the note typed in the hint box, telling the learner when that is
+    // refused. True when the question may change: saved, nothing typed, or refused for
+    // good (the note is dropped). False when the learner should stay with the note in
+    // the box: a refusal that can pass, or another program's change to that note.
+    // Leaving the program always goes on.
+    enum class HintLeaving { Question, Program };
+    bool saveTypedHint(HintLeaving leaving);
 
     QString m_workingDir;
     Dialogs& m_dialogs;
@@ -233,6 +243,7 @@ private:
     AuxWindow<FrmAbout> m_frmAbout;
     AuxWindow<FrmExam> m_frmExam;
     AuxWindow<FrmReview> m_frmReview;
+    bool m_toldNoHintsTable = false;
 };
 
 #endif

@@ -48,11 +48,16 @@ BankStatus FrmTheo::openQuestionBank() {
     };
     if (BankStatus s = Data1->recordset().open(path); !s)
         return failed(s);
-    if (BankStatus s = Data2->recordset().open(path); !s)
+    if (BankStatus s = Data2->recordset().open(path); !s) {
+        // A bank without a hints table still serves for study; the Hint button says
+        // that it holds no hints and keeps no notes.
+        if (Data1->recordset().hasTableNamed(BankSchema::hintsTable))
+            return failed(s);
+    } else if (BankStatus s = Data2->recordset().moveFirst(); !s) {
+        // The hint source stands on its first row before the first question looks its
+        // hint up.
         return failed(s);
-    // The hint source stands on its first row before the first question looks its hint up.
-    if (BankStatus s = Data2->recordset().moveFirst(); !s)
-        return failed(s);
+    }
     if (BankStatus s = Data1->recordset().moveFirst(); !s)
         return failed(s);
     return BankStatus::success();
@@ -64,8 +69,11 @@ void FrmTheo::Form_Unload(qint16& Cancel) {
 }
 
 void FrmTheo::mnuFileExit_Click() {
-    // Ends the program with all its windows. Nothing is saved on the way out: a
-    // pending new record and typed text are dropped with the connections.
+    // Ends the program with all its windows. The note typed for the question on
+    // screen is saved as leaving the question would save it; a refusal is told, and
+    // the program ends all the same. Nothing else is saved on the way out: a pending
+    // new record and text put into the hidden boxes are dropped with the connections.
+    saveTypedHint(HintLeaving::Program);
     Data1->recordset().close();
     Data2->recordset().close();
     m_frmPicture.discard();

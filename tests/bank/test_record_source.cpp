@@ -242,6 +242,9 @@ private slots:
         QVERIFY(c.source.isNewPending());
         QCOMPARE(c.number(), QString());
         QVERIFY(c.source.moveFirst()); // nothing typed: dropped
+        QVERIFY(c.source.addNew());
+        c.box("Question").type(QStringLiteral(" \n ")); // only blanks typed: dropped too
+        QVERIFY(c.source.moveFirst());
         QCOMPARE(bank->column(QStringLiteral("pool"), QStringLiteral("GNumber")).size(), 8);
 
         QVERIFY(c.source.addNew());
@@ -301,6 +304,8 @@ private slots:
         QCOMPARE(actions, (QVector<qint16>{3, 4, 8, 8})); // a search leaves the row, found or not
         refuse = true;
         QVERIFY(c.source.moveNext());
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = 'G1A02'")));
+        QVERIFY(!c.source.noMatch()); // a search kept from running has missed nothing
         QCOMPARE(c.number(), QStringLiteral("G1A01"));
     }
 

@@ -41,11 +41,12 @@ private slots:
     void topicAndHintOfNumber_data();
     void topicAndHintOfNumber();
     void blankRecordSkipsHintAndFigure();
-    void questionWithoutHintShowsAndSavesNoOtherHint();
+    void noteOnQuestionWithoutHintAddsOnlyItsRow();
     void hintStates_data();
     void hintStates();
     void typedHintIsSavedAndKept();
-    void refusedHintSaveIsToldOnce();
+    void refusedNoteSave_data();
+    void refusedNoteSave();
     void apostropheInNumberFindsNothingQuietly();
     void nestedQuestionChangeUsesLatestNumber();
 };
@@ -98,6 +99,7 @@ void TestRecordChange::topicAndHintOfNumber_data() {
                         << "Radio Wave Propagation"
                         << "";
     QTest::newRow("digit first") << "5GA01" << unchanged << "";
+    QTest::newRow("empty number: not the previous question's hint") << "" << unchanged << "";
 }
 
 void TestRecordChange::topicAndHintOfNumber() {
@@ -136,34 +138,41 @@ void TestRecordChange::blankRecordSkipsHintAndFigure() {
     QCOMPARE(w.Text1->text(), QString());
     QCOMPARE(w.Label8->geometry(), w.Text5->geometry());
     QCOMPARE(w.Combo1->currentText(), QStringLiteral("marker"));
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("figure hint"));
     QVERIFY(shown(w.Command11));
     QVERIFY(w.existingFrmPicture() && w.existingFrmPicture()->isVisible());
+    // The hint source has left E7B11's row: nothing put into the box reaches a row.
+    QCOMPARE(w.Text10->toPlainText(), QString());
+    QVERIFY(w.Text10->isReadOnly());
+    w.Text10->setPlainText(QStringLiteral("put there on a blank record"));
+    QVERIFY(w.Data1->recordset().moveFirst().ok());
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+             (QStringList{QStringLiteral("figure hint"), QStringLiteral("empty number")}));
 }
 
-void TestRecordChange::questionWithoutHintShowsAndSavesNoOtherHint() {
+void TestRecordChange::noteOnQuestionWithoutHintAddsOnlyItsRow() {
     WindowFixture fx;
-    QVERIFY2(fx.openOn(QStringLiteral("G1A01")), qPrintable(fx.lastError));
+    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::active), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("See section 97.301(d)."));
-    QVERIFY(w.Text10->placeholderText().isEmpty());
+    QVERIFY(press(w.Command8));
     const QByteArray before = fileHash(fx.bank.filePath());
-    QVERIFY(w.Data1->recordset().moveNext().ok());
-    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
-    QTest::mouseClick(w.Command8, Qt::LeftButton);
-    QVERIFY(shown(w.Text10));
-    QCOMPARE(w.Text10->toPlainText(), QString());
-    QCOMPARE(w.Text11->text(), QString());
-    QCOMPARE(w.Text10->placeholderText(), QStringLiteral("No hint for this question."));
-
-    // Neither typing nor text put there by the program reaches any row.
-    QTest::keyClicks(w.Text10, QStringLiteral("typed"));
-    w.Text10->setPlainText(QStringLiteral("a note for G1A02"));
-    QVERIFY(w.Data1->recordset().moveNext().ok());
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
-    QVERIFY(!w.Text10->isReadOnly());
-    QVERIFY(w.Data1->recordset().moveFirst().ok());
+    // Tab and Shift+Tab leave the box and type nothing.
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        QVERIFY(giveFocus(w.Text10));
+        QTest::keyClick(w.Text10, key);
+        QVERIFY(QApplication::focusWidget() != w.Text10);
+    }
+    // G1A02 has no hint row: left with its box empty, it adds none.
+    for (const char* step : {"G1A02", "G1A01", "G1A02"})
+        QVERIFY(goTo(w, QLatin1String(step)));
     QCOMPARE(fileHash(fx.bank.filePath()), before);
+    QCOMPARE(w.Text10->placeholderText(), QStringLiteral("Type your own note for this question."));
+    QVERIFY(press(w.Command8));
+    QTest::keyClicks(w.Text10, QStringLiteral("My own note"));
+    QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN")),
+             (QStringList{"G0A02", "G1A01", "G5A01", "G1A02"}));
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+             (QStringList{"Hint for G0A02", "See section 97.301(d).", "Ohm's law", "My own note"}));
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
@@ -231,26 +240,76 @@ void TestRecordChange::typedHintIsSavedAndKept() {
     QVERIFY(fx.dialogs.messages.isEmpty());
 }
 
-void TestRecordChange::refusedHintSaveIsToldOnce() {
+void TestRecordChange::refusedNoteSave_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("otherProgram"); // what another program does meanwhile
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<bool>("stays");     // the question, with the note in its box
+    QTest::addColumn<QString>("stored"); // the question's note in the end
+    const QString hint = QStringLiteral("See section 97.301(d).");
+    const QString busy = QStringLiteral("another program is using the file");
+    QTest::newRow("read-only file")
+        << "G1A01"
+        << "read-only"
+        << "cannot be kept: the record could not be saved because " << false << hint;
+    QTest::newRow("file replaced on disk") << "G1A01"
+                                           << "replace"
+                                           << "the file was moved or replaced" << false << hint;
+    QTest::newRow("write lock, hint row") << "G1A01"
+                                          << "BEGIN IMMEDIATE" << busy << true << "Typed note";
+    QTest::newRow("write lock, new note") << "G1A02"
+                                          << "BEGIN IMMEDIATE" << busy << true << "Typed note";
+    QTest::newRow("another program changed the hint")
+        << "G1A01"
+        << "UPDATE Hints SET hints = 'Changed elsewhere' WHERE GN = 'G1A01'"
+        << "another program changed" << true << "Changed elsewhere";
+}
+
+void TestRecordChange::refusedNoteSave() {
+    QFETCH(QString, number);
+    QFETCH(QString, otherProgram);
+    QFETCH(QString, told);
+    QFETCH(bool, stays);
+    QFETCH(QString, stored);
     WindowFixture fx;
-    QVERIFY2(fx.openOn(QStringLiteral("G1A01")), qPrintable(fx.lastError));
+    fx.window->Data2->recordset().setBusyTimeout(50);
+    QVERIFY2(fx.openOn(number), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
-    const QByteArray before = fileHash(fx.bank.filePath());
-    w.Text10->setPlainText(QStringLiteral("cannot be kept"));
-    // The hint source's own connection is made read-only, as a read-only file would be.
-    for (const QString& name : QSqlDatabase::connectionNames())
-        if (name.contains(QStringLiteral("Hints")))
-            QVERIFY(QSqlQuery(QSqlDatabase::database(name))
-                        .exec(QStringLiteral("PRAGMA query_only = 1")));
-    QVERIFY(w.Data1->recordset().moveNext().ok()); // G1A02, no hint row
+    QVERIFY(press(w.Command8));
+    w.Text10->selectAll(); // the note replaces the hint shown
+    QTest::keyClicks(w.Text10, QStringLiteral("Typed note"));
+    const QString path = fx.bank.filePath();
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+    other.setDatabaseName(path);
+    if (otherProgram == QStringLiteral("replace")) {
+        QVERIFY(QFile::rename(path, path + QStringLiteral(".old")));
+        QVERIFY(QFile::copy(path + QStringLiteral(".old"), path));
+    } else if (otherProgram == QStringLiteral("read-only")) {
+        // The hint source's own connection refuses writes, as a read-only file would.
+        for (const QString& name : QSqlDatabase::connectionNames())
+            if (name.contains(QStringLiteral("Hints")))
+                QVERIFY(QSqlQuery(QSqlDatabase::database(name))
+                            .exec(QStringLiteral("PRAGMA query_only = 1")));
+    } else {
+        QVERIFY(other.open() && QSqlQuery(other).exec(otherProgram));
+    }
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    QCOMPARE(w.Text1->text() == number, stays);
+    QCOMPARE(w.Text10->toPlainText() == QStringLiteral("Typed note"), stays);
     QCOMPARE(fx.dialogs.messages.size(), 1);
-    QVERIFY2(fx.dialogs.messages.first().contains(QStringLiteral("the file is read-only")),
-             qPrintable(fx.dialogs.messages.first()));
-    QCOMPARE(w.Text10->toPlainText(), QString());
-    QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01 has a hint row
-    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("Ohm's law"));
+    QVERIFY2(fx.dialogs.messages.first().contains(told), qPrintable(fx.dialogs.messages.first()));
+
+    // The lock is gone, or the learner was told: the question changes, told once.
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QVERIFY(w.Data1->recordset().moveNext().ok());
     QCOMPARE(fx.dialogs.messages.size(), 1);
-    QCOMPARE(fileHash(fx.bank.filePath()), before);
+    const QStringList numbers = fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN"));
+    QCOMPARE(numbers.count(number), 1);
+    QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints"))
+                 .at(numbers.indexOf(number)),
+             stored);
 }
 
 void TestRecordChange::apostropheInNumberFindsNothingQuietly() {

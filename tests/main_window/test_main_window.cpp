@@ -476,19 +476,26 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
     }
 
-    void closingEndsWithAllWindowsAndSavesNothing_data() {
+    void closingEndsWithAllWindowsAndSavesOnlyTheNote_data() {
         QTest::addColumn<bool>("byMenu");
-        QTest::newRow("close box") << false;
-        QTest::newRow("File, Exit") << true;
+        QTest::addColumn<QString>("note"); // typed into the hint box of G0A01, which has no row
+        QTest::newRow("close box") << false << "";
+        QTest::newRow("File, Exit") << true << "";
+        QTest::newRow("close box, note typed") << false << "My note";
+        QTest::newRow("File, Exit, note typed") << true << "My note";
     }
-    void closingEndsWithAllWindowsAndSavesNothing() {
+    void closingEndsWithAllWindowsAndSavesOnlyTheNote() {
         QFETCH(bool, byMenu);
+        QFETCH(QString, note);
         WindowFixture fx;
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         w.show();
         w.frmPicture()->show();
         w.Text3->setPlainText(QStringLiteral("typed but never saved"));
+        QVERIFY(press(w.Command8));
+        QTest::keyClicks(w.Text10, note);
+        const QStringList hints = fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints"));
         if (byMenu)
             w.mnuFileExit->trigger();
         else
@@ -497,15 +504,29 @@ private slots:
         QVERIFY(!w.existingFrmPicture());
         QCOMPARE(fx.bank.column(QStringLiteral("pool"), QStringLiteral("Question")).first(),
                  QStringLiteral("Stem of G0A01?"));
+        QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
+                 note.isEmpty() ? hints : hints + QStringList{note});
+        QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN")).last(),
+                 note.isEmpty() ? QStringLiteral("G5A01") : QStringLiteral("G0A01"));
         QVERIFY(fx.dialogs.messages.isEmpty());
     }
 
-    void missingHintsTableIsReported() {
+    // Study goes on; the Hint button says once that notes cannot be saved.
+    void bankWithoutHintsTableServesForStudy() {
         WindowFixture fx;
         QVERIFY(fx.bank.exec({QStringLiteral("DROP TABLE Hints")}));
-        QVERIFY(!fx.open());
-        QVERIFY2(fx.lastError.contains(QStringLiteral("no table \"Hints\"")),
-                 qPrintable(fx.lastError));
+        QVERIFY2(fx.open(), qPrintable(fx.lastError));
+        FrmTheo& w = *fx.window;
+        for (int presses = 0; presses < 2; ++presses) {
+            QVERIFY(press(w.Command8));
+            QVERIFY(w.Data1->recordset().moveNext().ok());
+        }
+        QCOMPARE(fx.dialogs.messages.size(), 1);
+        QVERIFY2(fx.dialogs.messages.first().contains(QStringLiteral("notes cannot be saved")),
+                 qPrintable(fx.dialogs.messages.first()));
+        QVERIFY(w.Text10->isReadOnly());
+        w.mnuFileExit->trigger();
+        QCOMPARE(fx.dialogs.messages.size(), 1);
     }
 };
 
