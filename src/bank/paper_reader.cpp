@@ -40,7 +40,8 @@ BankStatus PaperReader::open() {
     m_connection = std::make_unique<BankConnection>(
         QStringLiteral("paper"),
         QUrl::fromLocalFile(info.absoluteFilePath()).toString() + QStringLiteral("?mode=ro"),
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1")
+            .arg(busyTimeoutMs));
     // Opened as every bank is: the file's own triggers and views never run.
     if (BankStatus opened = m_connection->open(); !opened)
         return opened;

@@ -6,9 +6,9 @@
 #include "exam/exam_bank.h"
 #include "exam/frm_exam.h"
 #include "exam/frm_review.h"
+#include "main_window/frm_theo.h"
 #include "widgets/click_label.h"
 #include "widgets/dialogs.h"
-#include "main_window/frm_theo.h"
 #include "widgets/window_moves.h"
 
 #include <QComboBox>

@@ -4,8 +4,8 @@
 #include "exam/exam_bank.h"
 #include "exam/frm_review.h"
 #include "exam/review_queue.h"
-#include "widgets/dialogs.h"
 #include "main_window/frm_theo.h"
+#include "widgets/dialogs.h"
 #include "widgets/window_moves.h"
 
 #include <QComboBox>

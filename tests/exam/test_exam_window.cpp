@@ -7,8 +7,8 @@
 #include "exam/frm_exam.h"
 #include "exam/frm_review.h"
 #include "learner_actions.h"
-#include "widgets/click_label.h"
 #include "main_window/frm_theo.h"
+#include "widgets/click_label.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
