@@ -207,9 +207,12 @@ void FrmReview::choose(int row) {
     optChoice[static_cast<size_t>(row)]->setMark(ExamChoiceButton::Mark::wrong);
     const int rightRow = question.rowOf(question.rightValue);
     optChoice[static_cast<size_t>(rightRow)]->setMark(ExamChoiceButton::Mark::right);
-    say(lblJudgement, QStringLiteral("Not right: the right answer is %1. The question comes "
-                                     "back after the others.")
-                          .arg(QChar(u'A' + rightRow)));
+    // The queue already holds it again; alone there, it simply comes back next.
+    say(lblJudgement, QStringLiteral("Not right: the right answer is %1. %2")
+                          .arg(QChar(u'A' + rightRow))
+                          .arg(m_queue.left() > 1
+                                   ? QStringLiteral("The question comes back after the others.")
+                                   : QStringLiteral("The question comes back once more.")));
     if (!question.hint.isNull()) {
         lblHint->setFieldText(QStringLiteral("Hint: ") + question.hint);
         lblHint->show();
