@@ -25,15 +25,21 @@ BankStatus copyQuestion(PaperReader& reader, qint64 rowId, RandomDraw& random,
     return reader.hint(question.number, question.hint);
 }
 
+// Opens the bank and reads its rows; the reader stays open, in its read transaction,
+// for the questions copied next.
+BankStatus openRows(PaperReader& reader, QVector<PaperRow>& rows) {
+    if (BankStatus status = reader.open(); !status)
+        return status;
+    return reader.rows(rows);
+}
+
 } // namespace
 
 ExamDrawOutcome ExamBank::draw(const QString& filePath, QChar poolLetter, RandomDraw& random) {
     ExamDrawOutcome outcome;
     PaperReader reader(filePath);
     QVector<PaperRow> rows;
-    if (outcome.status = reader.open(); !outcome.status)
-        return outcome;
-    if (outcome.status = reader.rows(rows); !outcome.status)
+    if (outcome.status = openRows(reader, rows); !outcome.status)
         return outcome;
     outcome.plan = ExamDraw::plan(rows, poolLetter, random);
     for (qint64 rowId : outcome.plan.rowIds) {
@@ -52,9 +58,7 @@ ReviewReadOutcome ExamBank::read(const QString& filePath, const QStringList& num
     ReviewReadOutcome outcome;
     PaperReader reader(filePath);
     QVector<PaperRow> rows;
-    if (outcome.status = reader.open(); !outcome.status)
-        return outcome;
-    if (outcome.status = reader.rows(rows); !outcome.status)
+    if (outcome.status = openRows(reader, rows); !outcome.status)
         return outcome;
     // The first row of each number that can be asked, as the study window finds it.
     QHash<QString, qint64> askable;

@@ -3,10 +3,23 @@
 #include "exam/exam_controls.h"
 
 #include "widgets/click_label.h"
+#include "widgets/fonts.h"
+#include "widgets/program_identity.h"
 
 #include <QPushButton>
 
 namespace ExamControls {
+
+void setUpWindow(QWidget* window, const char* name, const QString& title, const QString& access) {
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(programTitle + QStringLiteral(" - ") + title);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    window->setWindowIcon(programIcon());
+    window->setFont(msSansSerif(defaultFontPoints));
+    window->setAccessibleName(access);
+}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& access) {
@@ -27,12 +40,7 @@ ClickLabel* fieldLabel(QWidget* parent, const char* name, const QString& descrip
 
 ClickLabel* whiteBox(QWidget* parent, const char* name, const QString& description) {
     ClickLabel* label = fieldLabel(parent, name, description);
-    label->setBorderColor(Qt::black);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    label->setWhiteBox();
     return label;
 }
 

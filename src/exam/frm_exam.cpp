@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: MIT
 #include "exam/frm_exam.h"
 
-#include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "exam/exam_bank.h"
 #include "exam/exam_choice_button.h"
@@ -12,13 +11,10 @@
 #include "widgets/click_label.h"
 #include "widgets/dialogs.h"
 #include "widgets/fonts.h"
-#include "widgets/program_identity.h"
 #include "widgets/twips.h"
-#include "widgets/window_moves.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -47,17 +43,9 @@ QString choiceLine(const char* what, const ExamQuestion& question, int value) {
 
 FrmExam::FrmExam(const QString& bankFile, const QString& workingDir, Dialogs& dialogs,
                  RandomDraw& draw, StudyThese studyThese, ReviewThese reviewThese, QWidget* parent)
-    : QWidget(parent), m_bankFile(bankFile), m_workingDir(workingDir), m_dialogs(dialogs),
-      m_draw(draw), m_studyThese(std::move(studyThese)), m_reviewThese(std::move(reviewThese)),
-      m_frmPicture([] { return new FrmPicture; }) {
-    setObjectName(QStringLiteral("frmExam"));
-    setWindowTitle(programTitle + QStringLiteral(" - Practice Exam"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(programIcon());
-    setFont(msSansSerif(defaultFontPoints));
-    setAccessibleName(QStringLiteral("Practice exam"));
+    : QWidget(parent), QuestionControls(workingDir), m_bankFile(bankFile), m_dialogs(dialogs),
+      m_draw(draw), m_studyThese(std::move(studyThese)), m_reviewThese(std::move(reviewThese)) {
+    setUpWindow(this, "frmExam", QStringLiteral("Practice Exam"), QStringLiteral("Practice exam"));
     createControls();
     placeControls();
     wireHandlers();
@@ -72,23 +60,7 @@ void FrmExam::createControls() {
 
     // Created in the order the Tab key visits them.
     QWidget* page = m_questionPage;
-    lblProgress = fieldLabel(page, "lblProgress", QStringLiteral("Progress"));
-    lblProgress->setFont(msSansSerif(9.75));
-    lblNumber = whiteBox(page, "lblNumber", QStringLiteral("Question number"));
-    lblStem = whiteBox(page, "lblStem", QStringLiteral("Question"));
-    lblStem->setFont(msSansSerif(9.75));
-    // One access key per control: Alt+P is Previous.
-    cmdPicture =
-        button(page, "cmdPicture", QStringLiteral("&Show Picture"), QStringLiteral("Show Picture"));
-    cmdPicture->hide();
-    m_choices = new QButtonGroup(this);
-    for (int row = 0; row < 4; ++row) {
-        auto* choice = new ExamChoiceButton(row, page);
-        choice->setObjectName(QStringLiteral("optChoice%1").arg(row + 1));
-        choice->setFont(msSansSerif(9.75));
-        m_choices->addButton(choice, row);
-        optChoice[static_cast<size_t>(row)] = choice;
-    }
+    createQuestionControls(page);
     cmdPrevious = button(page, "cmdPrevious", QStringLiteral("&Previous"),
                          QStringLiteral("Previous question"));
     cmdNext = button(page, "cmdNext", QStringLiteral("&Next"), QStringLiteral("Next question"));
@@ -133,12 +105,7 @@ void FrmExam::placeControls() {
     twips::place(m_questionPage, 0, 0, clientWidth, clientHeight);
     twips::place(m_resultPage, 0, 0, clientWidth, clientHeight);
 
-    twips::place(lblProgress, 240, 120, 4000, 300);
-    twips::place(lblNumber, 240, 480, 1215, 285);
-    twips::place(cmdPicture, 240, 900, 1215, 615);
-    twips::place(lblStem, 1560, 480, 5880, 1215);
-    for (int row = 0; row < 4; ++row)
-        twips::place(optChoice[static_cast<size_t>(row)], 240, 1860 + row * 840, 7200, 735);
+    placeQuestionControls();
     twips::place(cmdPrevious, 240, 5340, 1215, 375);
     twips::place(cmdNext, 1560, 5340, 1215, 375);
     twips::place(cmdFinish, 6225, 5340, 1215, 375);
@@ -225,15 +192,7 @@ void FrmExam::showQuestion(int index) {
 
     cmdPrevious->setEnabled(m_current > 0);
     cmdNext->setEnabled(m_current < m_paper.size() - 1);
-    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(question.number);
-    cmdPicture->setVisible(figure.has_value());
-    // An open figure window follows the question, as it does in the study window.
-    if (FrmPicture* picture = existingFrmPicture(); picture && picture->isVisible()) {
-        if (figure)
-            picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
-        else
-            picture->hide();
-    }
+    showFigureButton(question.number);
     const QSignalBlocker blocker(lstQuestions);
     lstQuestions->setCurrentRow(m_current);
 }
@@ -275,18 +234,8 @@ void FrmExam::cmdNext_Click() {
 }
 
 void FrmExam::cmdPicture_Click() {
-    if (m_current < 0)
-        return;
-    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(m_paper.at(m_current).number);
-    if (!figure)
-        return;
-    // A figure window of the exam's own: the study window's keeps its question's figure.
-    FrmPicture* picture = frmPicture();
-    picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
-    // Beside the exam, never over the question it illustrates.
-    if (!picture->isVisible())
-        WindowMoves::placeBeside(picture, this, questionArea());
-    WindowMoves::bringBack(picture);
+    if (m_current >= 0)
+        showFigure(m_paper.at(m_current).number);
 }
 
 void FrmExam::cmdFinish_Click() {
@@ -360,13 +309,6 @@ void FrmExam::cmdReviewNow_Click() {
     close();
 }
 
-QRect FrmExam::questionArea() const {
-    QRect area = WindowMoves::globalArea({lblNumber, lblStem});
-    for (const ExamChoiceButton* choice : optChoice)
-        area |= WindowMoves::globalArea({choice});
-    return area;
-}
-
 void FrmExam::cmdNew_Click() {
     const ExamDrawOutcome outcome = ExamBank::draw(m_bankFile, m_poolLetter, m_draw);
     if (!outcome.ok()) {
@@ -390,11 +332,4 @@ void FrmExam::closeEvent(QCloseEvent* event) {
     }
     m_frmPicture.discard();
     event->accept();
-}
-
-FrmPicture* FrmExam::frmPicture() {
-    return m_frmPicture.get();
-}
-FrmPicture* FrmExam::existingFrmPicture() const {
-    return m_frmPicture.existing();
 }

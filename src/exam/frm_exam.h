@@ -6,19 +6,14 @@
 
 #include "exam/exam_question.h"
 #include "exam/exam_score.h"
-#include "widgets/aux_window.h"
+#include "exam/question_controls.h"
 
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
-#include <array>
 #include <functional>
 
-class ClickLabel;
 class Dialogs;
-class ExamChoiceButton;
-class FrmPicture;
-class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -30,7 +25,7 @@ class RandomDraw;
 // keeps its own copies of the drawn questions and never writes anything; what it
 // hands back are the missed questions: their numbers for the missed list through
 // studyThese, the questions themselves for a review through reviewThese.
-class FrmExam : public QWidget {
+class FrmExam : public QWidget, public QuestionControls {
     Q_OBJECT
 public:
     using StudyThese = std::function<void(const QStringList& numbers)>;
@@ -43,12 +38,7 @@ public:
     // Starts taking an exam of these questions (number order), the first one shown.
     void begin(const QVector<ExamQuestion>& paper, QChar poolLetter);
 
-    // --- Taking the exam
-    ClickLabel* lblProgress;
-    ClickLabel* lblNumber;
-    ClickLabel* lblStem;
-    QPushButton* cmdPicture;
-    std::array<ExamChoiceButton*, 4> optChoice; // screen rows A to D
+    // --- Taking the exam (beside the question's controls)
     QPushButton* cmdPrevious;
     QPushButton* cmdNext;
     QPushButton* cmdFinish;
@@ -83,8 +73,6 @@ public:
     int currentIndex() const { return m_current; }
     bool isFinished() const { return m_finished; }
     const ExamResult& result() const { return m_result; }
-    // The exam's own figure window if it exists, without creating it.
-    FrmPicture* existingFrmPicture() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,20 +83,13 @@ private:
     void wireHandlers();
     void showResult();
     void markAnswered(int index);
-    FrmPicture* frmPicture();
-    // Where the question is shown, in global coordinates: what a figure must not cover.
-    QRect questionArea() const;
 
     QString m_bankFile;
-    QString m_workingDir;
     Dialogs& m_dialogs;
     RandomDraw& m_draw;
     StudyThese m_studyThese;
     ReviewThese m_reviewThese;
-    QWidget* m_questionPage;
     QWidget* m_resultPage;
-    QButtonGroup* m_choices;
-    AuxWindow<FrmPicture> m_frmPicture;
 
     QChar m_poolLetter;
     QVector<ExamQuestion> m_paper;

@@ -3,7 +3,6 @@
 // SPDX-License-Identifier: MIT
 #include "exam/frm_review.h"
 
-#include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "exam/exam_choice_button.h"
 #include "exam/exam_controls.h"
@@ -11,13 +10,10 @@
 #include "exam/row_keys.h"
 #include "widgets/click_label.h"
 #include "widgets/fonts.h"
-#include "widgets/program_identity.h"
 #include "widgets/twips.h"
-#include "widgets/window_moves.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,16 +28,9 @@ constexpr int clientHeight = 6660;
 } // namespace
 
 FrmReview::FrmReview(const QString& workingDir, RandomDraw& draw, QWidget* parent)
-    : QWidget(parent), m_workingDir(workingDir), m_draw(draw),
-      m_frmPicture([] { return new FrmPicture; }) {
-    setObjectName(QStringLiteral("frmReview"));
-    setWindowTitle(programTitle + QStringLiteral(" - Review Missed"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setWindowIcon(programIcon());
-    setFont(msSansSerif(defaultFontPoints));
-    setAccessibleName(QStringLiteral("Review of missed questions"));
+    : QWidget(parent), QuestionControls(workingDir), m_draw(draw) {
+    setUpWindow(this, "frmReview", QStringLiteral("Review Missed"),
+                QStringLiteral("Review of missed questions"));
     createControls();
     placeControls();
     wireHandlers();
@@ -56,22 +45,7 @@ void FrmReview::createControls() {
 
     // Created in the order the Tab key visits them.
     QWidget* page = m_questionPage;
-    lblProgress = fieldLabel(page, "lblProgress", QStringLiteral("Progress"));
-    lblProgress->setFont(msSansSerif(9.75));
-    lblNumber = whiteBox(page, "lblNumber", QStringLiteral("Question number"));
-    lblStem = whiteBox(page, "lblStem", QStringLiteral("Question"));
-    lblStem->setFont(msSansSerif(9.75));
-    cmdPicture =
-        button(page, "cmdPicture", QStringLiteral("&Show Picture"), QStringLiteral("Show Picture"));
-    cmdPicture->hide();
-    m_choices = new QButtonGroup(this);
-    for (int row = 0; row < 4; ++row) {
-        auto* choice = new ExamChoiceButton(row, page);
-        choice->setObjectName(QStringLiteral("optChoice%1").arg(row + 1));
-        choice->setFont(msSansSerif(9.75));
-        m_choices->addButton(choice, row);
-        optChoice[static_cast<size_t>(row)] = choice;
-    }
+    createQuestionControls(page);
     lblJudgement = fieldLabel(page, "lblJudgement", QStringLiteral("Judgement"));
     QFont judgementFont = msSansSerif(9.75);
     judgementFont.setBold(true);
@@ -105,12 +79,7 @@ void FrmReview::placeControls() {
     twips::place(m_questionPage, 0, 0, clientWidth, clientHeight);
     twips::place(m_endPage, 0, 0, clientWidth, clientHeight);
 
-    twips::place(lblProgress, 240, 120, 4000, 300);
-    twips::place(lblNumber, 240, 480, 1215, 285);
-    twips::place(cmdPicture, 240, 900, 1215, 615);
-    twips::place(lblStem, 1560, 480, 5880, 1215);
-    for (int row = 0; row < 4; ++row)
-        twips::place(optChoice[static_cast<size_t>(row)], 240, 1860 + row * 840, 7200, 735);
+    placeQuestionControls();
     twips::place(lblJudgement, 240, 5205, 5880, 465);
     twips::place(cmdNext, 6225, 5220, 1215, 375);
     twips::place(lblHint, 240, 5730, 7200, 810);
@@ -174,15 +143,7 @@ void FrmReview::showQuestion() {
     lblHint->setFieldText(QString());
     lblHint->hide();
     cmdNext->setEnabled(false);
-    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(question.number);
-    cmdPicture->setVisible(figure.has_value());
-    // An open figure window follows the question.
-    if (FrmPicture* picture = m_frmPicture.existing(); picture && picture->isVisible()) {
-        if (figure)
-            picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
-        else
-            picture->hide();
-    }
+    showFigureButton(question.number);
     optChoice[0]->setFocus();
 }
 
@@ -208,11 +169,11 @@ void FrmReview::choose(int row) {
     const int rightRow = question.rowOf(question.rightValue);
     optChoice[static_cast<size_t>(rightRow)]->setMark(ExamChoiceButton::Mark::right);
     // The queue already holds it again; alone there, it simply comes back next.
-    say(lblJudgement, QStringLiteral("Not right: the right answer is %1. %2")
-                          .arg(QChar(u'A' + rightRow))
-                          .arg(m_queue.left() > 1
-                                   ? QStringLiteral("The question comes back after the others.")
-                                   : QStringLiteral("The question comes back once more.")));
+    say(lblJudgement,
+        QStringLiteral("Not right: the right answer is %1. %2")
+            .arg(QChar(u'A' + rightRow))
+            .arg(m_queue.left() > 1 ? QStringLiteral("The question comes back after the others.")
+                                    : QStringLiteral("The question comes back once more.")));
     if (!question.hint.isNull()) {
         lblHint->setFieldText(QStringLiteral("Hint: ") + question.hint);
         lblHint->show();
@@ -230,7 +191,7 @@ void FrmReview::cmdNext_Click() {
 
 void FrmReview::showEnd() {
     m_shown = -1;
-    if (FrmPicture* picture = m_frmPicture.existing())
+    if (FrmPicture* picture = existingFrmPicture())
         picture->hide();
     const QVector<int> retried = m_queue.retried();
     lstRetried->clear();
@@ -258,22 +219,8 @@ void FrmReview::say(ClickLabel* label, const QString& text) {
 }
 
 void FrmReview::cmdPicture_Click() {
-    if (m_shown < 0)
-        return;
-    const std::optional<FigureEntry> figure =
-        FigureCatalogue::lookup(m_questions.at(m_shown).number);
-    if (!figure)
-        return;
-    FrmPicture* picture = m_frmPicture.get();
-    picture->loadPicture(QDir(m_workingDir).filePath(figure->bitmapFile));
-    // Beside the review, never over the question it illustrates.
-    if (!picture->isVisible()) {
-        QRect area = WindowMoves::globalArea({lblNumber, lblStem});
-        for (const ExamChoiceButton* choice : optChoice)
-            area |= WindowMoves::globalArea({choice});
-        WindowMoves::placeBeside(picture, this, area);
-    }
-    WindowMoves::bringBack(picture);
+    if (m_shown >= 0)
+        showFigure(m_questions.at(m_shown).number);
 }
 
 void FrmReview::cmdAgain_Click() {

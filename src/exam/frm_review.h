@@ -5,18 +5,14 @@
 #define VARNEL_EXAM_FRM_REVIEW_H
 
 #include "exam/exam_question.h"
+#include "exam/question_controls.h"
 #include "exam/review_queue.h"
-#include "widgets/aux_window.h"
 
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
-#include <array>
 
 class ClickLabel;
-class ExamChoiceButton;
-class FrmPicture;
-class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -27,7 +23,7 @@ class RandomDraw;
 // 1-4. A right answer says "Correct" and goes on; a wrong one marks the right choice
 // with the hint where there is one, and the question comes back after the others.
 // It works on its own copies of the questions and stores nothing.
-class FrmReview : public QWidget {
+class FrmReview : public QWidget, public QuestionControls {
     Q_OBJECT
 public:
     // Figures are looked for in workingDir; draw shuffles the choices.
@@ -38,12 +34,7 @@ public:
     // holds them, said once at the start.
     void begin(const QVector<ExamQuestion>& questions, const QStringList& skipped = {});
 
-    // --- Asking
-    ClickLabel* lblProgress;
-    ClickLabel* lblNumber;
-    ClickLabel* lblStem;
-    QPushButton* cmdPicture;
-    std::array<ExamChoiceButton*, 4> optChoice; // screen rows A to D
+    // --- Asking (beside the question's controls)
     ClickLabel* lblJudgement;
     ClickLabel* lblHint;
     QPushButton* cmdNext;
@@ -80,12 +71,8 @@ private:
     void showEnd();
     void say(ClickLabel* label, const QString& text);
 
-    QString m_workingDir;
     RandomDraw& m_draw;
-    QWidget* m_questionPage;
     QWidget* m_endPage;
-    QButtonGroup* m_choices;
-    AuxWindow<FrmPicture> m_frmPicture;
 
     QVector<ExamQuestion> m_questions;
     QStringList m_skipped;

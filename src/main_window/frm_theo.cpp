@@ -57,12 +57,7 @@ ClickLabel* boundLabel(QWidget* parent, const char* name, const QString& descrip
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setBorderColor(Qt::black);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
+    label->setWhiteBox();
     label->setAccessibleDescription(description);
     return label;
 }

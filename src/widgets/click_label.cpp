@@ -49,6 +49,15 @@ void ClickLabel::setBorderColor(const QColor& color) {
     update();
 }
 
+void ClickLabel::setWhiteBox() {
+    setBorderColor(Qt::black);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+}
+
 void ClickLabel::setPressable(bool pressable) {
     m_pressable = pressable;
     setFocusPolicy(pressable ? Qt::StrongFocus : Qt::NoFocus);

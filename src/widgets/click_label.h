@@ -19,6 +19,9 @@ public:
     explicit ClickLabel(QWidget* parent = nullptr);
     // Draws a one-pixel border in the given colour inside the label's box.
     void setBorderColor(const QColor& color);
+    // Makes the label the study window's field box: white, with black text and a
+    // black border, whatever the desktop's palette (a dark one changes none of them).
+    void setWhiteBox();
     // A pressable label is a control: it takes the focus by Tab, shows a focus frame,
     // takes Space or Enter as a click and offers a press action to screen readers.
     void setPressable(bool pressable);
