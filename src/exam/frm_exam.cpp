@@ -76,7 +76,7 @@ void FrmExam::createControls() {
     // Takes the focus when the result appears, so a screen reader says it first.
     lblVerdict->setFocusPolicy(Qt::StrongFocus);
     tblTopics =
-        named(new QTableWidget(10, 2, page), "tblTopics", QStringLiteral("Right answers by topic"));
+        named(new QTableWidget(0, 2, page), "tblTopics", QStringLiteral("Right answers by topic"));
     tblTopics->setHorizontalHeaderLabels(
         {QStringLiteral("Topic"), QStringLiteral("Right / asked")});
     tblTopics->verticalHeader()->hide();
@@ -117,8 +117,9 @@ void FrmExam::placeControls() {
     twips::place(tblTopics, 240, 855, 3720, 3915);
     tblTopics->setColumnWidth(0, twips::toPixels(2340));
     tblTopics->horizontalHeader()->setStretchLastSection(true);
-    for (int row = 0; row < tblTopics->rowCount(); ++row)
-        tblTopics->setRowHeight(row, twips::toPixels(315));
+    // Rows come with a result: the cells of a hidden table would be offered to screen
+    // readers as showing.
+    tblTopics->verticalHeader()->setDefaultSectionSize(twips::toPixels(315));
     twips::place(lblReview, 4080, 600, 5280, 255);
     twips::place(lstReview, 4080, 855, 5280, 4485);
     twips::place(cmdStudy, 240, 5520, 1815, 375);
@@ -166,6 +167,7 @@ void FrmExam::begin(const QVector<ExamQuestion>& paper, QChar poolLetter) {
     if (FrmPicture* picture = existingFrmPicture())
         picture->hide();
     m_resultPage->hide();
+    tblTopics->setRowCount(0);
     m_questionPage->show();
     showQuestion(0);
     optChoice[0]->setFocus();
@@ -262,7 +264,8 @@ void FrmExam::showResult() {
         picture->hide();
     lblVerdict->setText(ExamScore::verdict(m_result));
     lblVerdict->setAccessibleName(lblVerdict->text());
-    for (int digit = 0; digit < m_result.topics.size() && digit < tblTopics->rowCount(); ++digit) {
+    tblTopics->setRowCount(static_cast<int>(m_result.topics.size()));
+    for (int digit = 0; digit < tblTopics->rowCount(); ++digit) {
         const TopicTally& topic = m_result.topics.at(digit);
         tblTopics->setItem(digit, 0, new QTableWidgetItem(topic.name));
         auto* tally =
