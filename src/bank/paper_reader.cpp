@@ -15,6 +15,16 @@
 
 namespace {
 
+// Prepares and runs one query with one bound value. A failed prepare (a table the
+// bank lacks, a lock on its schema) is told as such, not as a mismatch of values.
+bool run(QSqlQuery& query, const QString& sql, const QVariant& value) {
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return false;
+    query.addBindValue(value);
+    return query.exec();
+}
+
 // A query ends early without a word when SQLite meets a damaged page: the error is
 // only found by asking after the last row.
 BankStatus finished(const QString& what, const QSqlQuery& query) {
@@ -48,6 +58,14 @@ BankStatus PaperReader::open() {
     QSqlDatabase& db = m_connection->db();
     if (!db.transaction())
         return SqlFailure::status(QStringLiteral("the file cannot be read"), db.lastError());
+    // A bank without hints still serves for study, so it serves here too.
+    QSqlQuery hints(db);
+    if (!run(hints,
+             QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? "
+                            "COLLATE NOCASE"),
+             BankSchema::hintsTable))
+        return SqlFailure::status(QStringLiteral("the file cannot be read"), hints.lastError());
+    m_hasHints = hints.next();
     return BankStatus::success();
 }
 
@@ -67,12 +85,10 @@ BankStatus PaperReader::rows(QVector<PaperRow>& rows) {
 BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {
     const QString what = QStringLiteral("a question cannot be read");
     QSqlQuery query(m_connection->db());
-    query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?")
-            .arg(BankSchema::poolFields().join(QStringLiteral(", ")), BankSchema::poolTable));
-    query.addBindValue(rowId);
-    if (!query.exec())
+    if (!run(query,
+             QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?")
+                 .arg(BankSchema::poolFields().join(QStringLiteral(", ")), BankSchema::poolTable),
+             rowId))
         return SqlFailure::status(what, query.lastError());
     if (!query.next()) {
         const BankStatus status = finished(what, query);
@@ -89,13 +105,14 @@ BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {
 BankStatus PaperReader::hint(const QString& number, QString& hint) {
     const QString what = QStringLiteral("the hints cannot be read");
     hint = QString();
+    if (!m_hasHints)
+        return BankStatus::success();
     QSqlQuery query(m_connection->db());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT hints FROM \"%1\" WHERE GN = ? COLLATE NOCASE "
-                                 "ORDER BY rowid LIMIT 1")
-                      .arg(BankSchema::hintsTable));
-    query.addBindValue(number);
-    if (!query.exec())
+    if (!run(query,
+             QStringLiteral("SELECT hints FROM \"%1\" WHERE GN = ? COLLATE NOCASE "
+                            "ORDER BY rowid LIMIT 1")
+                 .arg(BankSchema::hintsTable),
+             number))
         return SqlFailure::status(what, query.lastError());
     if (!query.next())
         return finished(what, query);

@@ -49,12 +49,13 @@ public:
     // The fields of the row with that row id.
     BankStatus record(qint64 rowId, PaperRecord& record);
     // The hint of a question as the study window finds it (first matching row, letter
-    // case ignored); null when the bank has none for it.
+    // case ignored); null when the bank has none for it, or no table of hints at all.
     BankStatus hint(const QString& number, QString& hint);
 
 private:
     QString m_filePath;
     std::unique_ptr<BankConnection> m_connection;
+    bool m_hasHints = false;
 };
 
 #endif

@@ -64,11 +64,13 @@ private slots:
     void refusedDraws();
     void leavingAsksAndHidingKeepsTheExam();
     void bankChangedDuringTheExam();
+    void bankWithoutHints();
     void reviewOfTheMissedList();
     void reviewTheseNowFromAnExam();
 
 private:
-    FrmExam* startExam();
+    // Opens the sample bank, changed first by the given statements, and starts an exam.
+    FrmExam* startExam(const QStringList& bankChanges = {});
 
     std::unique_ptr<WindowFixture> m_fx;
 };
@@ -78,9 +80,9 @@ void TestExamWindow::cleanup() {
     settle();
 }
 
-FrmExam* TestExamWindow::startExam() {
+FrmExam* TestExamWindow::startExam(const QStringList& bankChanges) {
     m_fx = std::make_unique<WindowFixture>();
-    if (!m_fx->open())
+    if (!m_fx->bank.exec(bankChanges) || !m_fx->open())
         return nullptr;
     m_fx->window->show();
     m_fx->window->mnuFileExam->trigger();
@@ -212,6 +214,16 @@ void TestExamWindow::refusedDraws() {
     QVERIFY2(m_fx->dialogs.messages.at(0).endsWith(named),
              qPrintable(m_fx->dialogs.messages.at(0)));
     QVERIFY(!m_fx->window->existingFrmExam());
+}
+
+void TestExamWindow::bankWithoutHints() {
+    // Such a bank serves for study, so it serves for the exam: questions without hints.
+    FrmExam* exam = startExam({QStringLiteral("DROP TABLE Hints")});
+    QVERIFY(exam);
+    QCOMPARE(exam->paper().size(), 5);
+    for (const ExamQuestion& question : exam->paper())
+        QVERIFY(question.hint.isNull());
+    QVERIFY(m_fx->dialogs.messages.isEmpty());
 }
 
 void TestExamWindow::leavingAsksAndHidingKeepsTheExam() {
