@@ -11,9 +11,8 @@
 
 namespace {
 
-// The question of a row, its choices shuffled and its hint read.
-BankStatus copyQuestion(PaperReader& reader, qint64 rowId, RandomDraw& random,
-                        ExamQuestion& question) {
+// The question of a row with its hint; the choices stay in field order.
+BankStatus copyQuestion(PaperReader& reader, qint64 rowId, ExamQuestion& question) {
     PaperRecord record;
     if (BankStatus status = reader.record(rowId, record); !status)
         return status;
@@ -21,7 +20,6 @@ BankStatus copyQuestion(PaperReader& reader, qint64 rowId, RandomDraw& random,
     question.stem = record.stem;
     question.choices = record.choices;
     question.rightValue = ExamDraw::answerValue(record.answer).value_or(0);
-    question.rows = ExamDraw::shuffledRows(random);
     return reader.hint(question.number, question.hint);
 }
 
@@ -44,17 +42,17 @@ ExamDrawOutcome ExamBank::draw(const QString& filePath, QChar poolLetter, Random
     outcome.plan = ExamDraw::plan(rows, poolLetter, random);
     for (qint64 rowId : outcome.plan.rowIds) {
         ExamQuestion question;
-        if (outcome.status = copyQuestion(reader, rowId, random, question); !outcome.status) {
+        if (outcome.status = copyQuestion(reader, rowId, question); !outcome.status) {
             outcome.paper.clear();
             return outcome;
         }
+        question.rows = ExamDraw::shuffledRows(random);
         outcome.paper << question;
     }
     return outcome;
 }
 
-ReviewReadOutcome ExamBank::read(const QString& filePath, const QStringList& numbers,
-                                 RandomDraw& random) {
+ReviewReadOutcome ExamBank::read(const QString& filePath, const QStringList& numbers) {
     ReviewReadOutcome outcome;
     PaperReader reader(filePath);
     QVector<PaperRow> rows;
@@ -74,7 +72,7 @@ ReviewReadOutcome ExamBank::read(const QString& filePath, const QStringList& num
             continue;
         }
         ExamQuestion question;
-        if (outcome.status = copyQuestion(reader, *found, random, question); !outcome.status) {
+        if (outcome.status = copyQuestion(reader, *found, question); !outcome.status) {
             outcome.questions.clear();
             return outcome;
         }

@@ -41,10 +41,9 @@ public:
     // shuffled, and reads its hint where the bank has one.
     static ExamDrawOutcome draw(const QString& filePath, QChar poolLetter, RandomDraw& random);
     // The question of each of these numbers, in this order: the first row of the
-    // number (letter case and surrounding spaces ignored) that can be asked, with the
-    // choices shuffled and the hint.
-    static ReviewReadOutcome read(const QString& filePath, const QStringList& numbers,
-                                  RandomDraw& random);
+    // number (letter case and surrounding spaces ignored) that can be asked, with its
+    // hint; the review shuffles the choices each time it begins.
+    static ReviewReadOutcome read(const QString& filePath, const QStringList& numbers);
 };
 
 #endif

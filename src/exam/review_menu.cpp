@@ -25,8 +25,7 @@ void FrmTheo::mnuFileReview_Click() {
                                                "review yet."));
         return;
     }
-    const ReviewReadOutcome outcome =
-        ExamBank::read(workingFile(BankSchema::fileName), numbers, m_draw);
+    const ReviewReadOutcome outcome = ExamBank::read(workingFile(BankSchema::fileName), numbers);
     if (!outcome.status) {
         m_dialogs.message(this, QStringLiteral("The review could not read the question bank: %1.")
                                     .arg(outcome.status.reason()));
