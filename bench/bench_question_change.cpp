@@ -42,6 +42,13 @@ public:
     }
     QString inputBox(QWidget*, const QString&, const QString&) override { return {}; }
     bool askYesNo(QWidget*, const QString&) override { return false; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    int chooseItem(QWidget*, const QString&, const QStringList&) override { return -1; }
 };
 
 // Question numbers as the bank holds them: real-looking for the topic box, every

@@ -1,8 +1,10 @@
-// The dialogs a learner sees: the message box, the input box and the yes/no question.
+// The dialogs a learner sees: the message box, the input box, the yes/no question, the file dialogs
+// and the list to choose from.
 // SPDX-License-Identifier: MIT
 #include "widgets/dialogs.h"
 #include "widgets/program_identity.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -27,4 +29,25 @@ bool QtDialogs::askYesNo(QWidget* parent, const QString& text) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, programTitle + QStringLiteral(" - ") + caption,
+                                        suggested, filter);
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, programTitle + QStringLiteral(" - ") + caption,
+                                        folder, filter);
+}
+
+int QtDialogs::chooseItem(QWidget* parent, const QString& prompt, const QStringList& items) {
+    if (items.isEmpty())
+        return -1;
+    bool accepted = false;
+    const QString chosen =
+        QInputDialog::getItem(parent, programTitle, prompt, items, 0, false, &accepted);
+    return accepted ? static_cast<int>(items.indexOf(chosen)) : -1;
 }

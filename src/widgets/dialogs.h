@@ -1,14 +1,14 @@
-// Dialogs: the message, input and yes/no dialogs the windows get from outside, so tests can answer
-// them.
-// SPDX-License-Identifier: MIT
+// Dialogs: the message, input, yes/no, file and choice dialogs the windows get from outside, so
+// tests can answer them. SPDX-License-Identifier: MIT
 #ifndef VARNEL_WIDGETS_DIALOGS_H
 #define VARNEL_WIDGETS_DIALOGS_H
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
-// The two dialogs the program uses. The window gets them from outside so that
+// The dialogs the program uses. The window gets them from outside so that
 // tests can answer them without a person at the screen.
 class Dialogs {
 public:
@@ -20,6 +20,16 @@ public:
                              const QString& defaultText = QString()) = 0;
     // A modal question with Yes and No and the program's title; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    // A modal dialog that names a file to write, starting at suggested; a file that is
+    // there is overwritten only after the learner agrees. Cancel gives empty text.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                 const QString& filter) = 0;
+    // A modal dialog that names an existing file to read, starting in folder. Cancel
+    // gives empty text.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    // A modal list of items to pick one of; its index, or -1 for Cancel.
+    virtual int chooseItem(QWidget* parent, const QString& prompt, const QStringList& items) = 0;
 };
 
 // The dialogs a learner sees.
@@ -29,6 +39,11 @@ public:
     QString inputBox(QWidget* parent, const QString& prompt,
                      const QString& defaultText = QString()) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    int chooseItem(QWidget* parent, const QString& prompt, const QStringList& items) override;
 };
 
 #endif

@@ -24,6 +24,19 @@ bool FakeDialogs::askYesNo(QWidget*, const QString& text) {
     return yesNoAnswers.isEmpty() ? true : yesNoAnswers.takeFirst();
 }
 
+QString FakeDialogs::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QString FakeDialogs::openFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+int FakeDialogs::chooseItem(QWidget*, const QString& prompt, const QStringList& items) {
+    itemLists << (QStringList{prompt} + items).join(QLatin1Char('|'));
+    return itemAnswers.isEmpty() ? -1 : itemAnswers.takeFirst();
+}
+
 WindowFixture::WindowFixture(const QVector<TestQuestion>& questions, const QVector<TestHint>& hints,
                              double drawValue)
     : draw(drawValue) {

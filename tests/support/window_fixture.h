@@ -14,19 +14,28 @@
 
 class FrmTheo;
 
-// Dialogs answered by the test: messages are recorded, input boxes return prepared answers.
+// Dialogs answered by the test: messages are recorded, input boxes, file dialogs and lists
+// return prepared answers.
 class FakeDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text) override;
     QString inputBox(QWidget* parent, const QString& prompt,
                      const QString& defaultText = QString()) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    int chooseItem(QWidget* parent, const QString& prompt, const QStringList& items) override;
 
     QStringList messages;     // every message shown, in order
     QStringList prompts;      // every input box's prompt, in order
     QStringList inputAnswers; // answers for the next input boxes; empty text when used up
     QStringList questions;    // every Yes/No question asked, in order
     QList<bool> yesNoAnswers; // answers for the next Yes/No questions; Yes when used up
+    QStringList fileAnswers;  // paths for the next file dialogs; Cancel when used up
+    QList<int> itemAnswers;   // indexes for the next lists; Cancel (-1) when used up
+    QStringList itemLists;    // every list offered, its prompt and items joined by "|"
     // Runs while a message is "on screen", as a learner's OK would come after it.
     std::function<void(const QString&)> onMessage;
 };
