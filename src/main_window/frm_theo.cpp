@@ -90,7 +90,8 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
       m_frmPicture([this] { return createFrmPicture(); }),
       m_frmTable([this] { return createFrmTable(); }), m_frmAbout([] { return createFrmAbout(); }),
       m_frmExam([this] { return createFrmExam(); }),
-      m_frmReview([this] { return createFrmReview(); }) {
+      m_frmReview([this] { return createFrmReview(); }),
+      m_frmProgress([this] { return createFrmProgress(); }) {
     setObjectName(QStringLiteral("frmTheo"));
     setWindowTitle(programTitle);
     setWindowIcon(programIcon());
@@ -242,6 +243,19 @@ void FrmTheo::createMenus() {
     mnuFileReview = mnuThFile->addAction(QStringLiteral("&Review Missed\u2026"));
     mnuFileReview->setObjectName(QStringLiteral("mnuFileReview"));
     mnuFileReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // What the learner knows: the window (Ctrl+P, which no box takes as an editing
+    // key), and the progress file and reset, which never touch the question bank.
+    mnuThFile->addSeparator();
+    mnuFileProgress = mnuThFile->addAction(QStringLiteral("&Progress\u2026"));
+    mnuFileProgress->setObjectName(QStringLiteral("mnuFileProgress"));
+    mnuFileProgress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFileExportProgress = mnuThFile->addAction(QStringLiteral("Expor&t Progress\u2026"));
+    mnuFileExportProgress->setObjectName(QStringLiteral("mnuFileExportProgress"));
+    mnuFileImportProgress = mnuThFile->addAction(QStringLiteral("&Import Progress\u2026"));
+    mnuFileImportProgress->setObjectName(QStringLiteral("mnuFileImportProgress"));
+    mnuFileResetProgress = mnuThFile->addAction(QStringLiteral("Reset Pro&gress\u2026"));
+    mnuFileResetProgress->setObjectName(QStringLiteral("mnuFileResetProgress"));
+    mnuThFile->addSeparator();
     mnuFileExit = mnuThFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -256,7 +270,7 @@ void FrmTheo::createMenus() {
     mnuHelpPrivileges->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-    new WindowShortcuts(this, {mnuFileExam, mnuFileReview, mnuHelpPrivileges});
+    new WindowShortcuts(this, {mnuFileExam, mnuFileReview, mnuFileProgress, mnuHelpPrivileges});
 }
 
 void FrmTheo::placeControls() {
@@ -390,6 +404,12 @@ void FrmTheo::wireHandlers() {
 
     connect(mnuFileExam, &QAction::triggered, this, &FrmTheo::mnuFileExam_Click);
     connect(mnuFileReview, &QAction::triggered, this, &FrmTheo::mnuFileReview_Click);
+    connect(mnuFileProgress, &QAction::triggered, this, &FrmTheo::mnuFileProgress_Click);
+    connect(mnuFileExportProgress, &QAction::triggered, this,
+            &FrmTheo::mnuFileExportProgress_Click);
+    connect(mnuFileImportProgress, &QAction::triggered, this,
+            &FrmTheo::mnuFileImportProgress_Click);
+    connect(mnuFileResetProgress, &QAction::triggered, this, &FrmTheo::mnuFileResetProgress_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FrmTheo::mnuFileExit_Click);
     // The menu item's handler inverts the check mark itself, so the toggle Qt makes
     // on a checkable item is undone first.

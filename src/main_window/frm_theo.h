@@ -32,8 +32,10 @@ class FrmAbout;
 class FrmExam;
 class FrmReview;
 class FrmPicture;
+class FrmProgress;
 class FrmTable;
 class OutlineShape;
+class ProgressRecords;
 class RandomDraw;
 
 // The program's one main window. Controls carry their layout names; handlers carry
@@ -123,6 +125,10 @@ public:
     QMenu* mnuThFile;
     QAction* mnuFileExam;
     QAction* mnuFileReview;
+    QAction* mnuFileProgress;
+    QAction* mnuFileExportProgress;
+    QAction* mnuFileImportProgress;
+    QAction* mnuFileResetProgress;
     QAction* mnuFileExit;
     QMenu* mnuHelp;
     QAction* mnuHelpHint;
@@ -196,6 +202,16 @@ public:
     FrmReview* frmReview();
     FrmReview* existingFrmReview() const;
 
+    // --- Progress window, export, import and reset (progress/progress_menu.cpp)
+    void mnuFileProgress_Click();
+    void mnuFileExportProgress_Click();
+    void mnuFileImportProgress_Click();
+    void mnuFileResetProgress_Click();
+    FrmProgress* frmProgress();
+    FrmProgress* existingFrmProgress() const;
+    // The store of the learner's answers these work on; none while it is not open.
+    void setProgressRecords(ProgressRecords* records);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -220,6 +236,9 @@ private:
     static FrmAbout* createFrmAbout(); // about/about_menu.cpp
     FrmExam* createFrmExam();          // exam/exam_menu.cpp
     FrmReview* createFrmReview();      // exam/review_menu.cpp
+    FrmProgress* createFrmProgress();  // progress/progress_menu.cpp
+    // Fills an open progress window afresh from the store (progress/progress_menu.cpp).
+    void refreshFrmProgress();
     // Shows the exam or the review, placed beside this window when it opens.
     void showBesideStudy(QWidget* window); // exam/exam_menu.cpp
     // The hint step of a question change: the hint source to the question's row, or to
@@ -243,6 +262,8 @@ private:
     AuxWindow<FrmAbout> m_frmAbout;
     AuxWindow<FrmExam> m_frmExam;
     AuxWindow<FrmReview> m_frmReview;
+    AuxWindow<FrmProgress> m_frmProgress;
+    ProgressRecords* m_progressRecords = nullptr;
     bool m_toldNoHintsTable = false;
 };
 

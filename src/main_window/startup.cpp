@@ -81,6 +81,7 @@ void FrmTheo::mnuFileExit_Click() {
     m_frmAbout.discard();
     m_frmExam.discard();
     m_frmReview.discard();
+    m_frmProgress.discard();
     hide();
     QCoreApplication::exit(0);
 }

@@ -107,6 +107,43 @@ ProgressFigures figures(const QVector<PaperRow>& bankRows, QChar poolLetter,
     return result;
 }
 
+QHash<QString, QuestionStanding> standings(const QVector<FileQuestion>& questions) {
+    QHash<QString, QuestionStanding> result;
+    result.reserve(questions.size());
+    for (const FileQuestion& q : questions) {
+        QuestionStanding standing;
+        if (q.state == QLatin1String("known"))
+            standing.state = QuestionStanding::State::Known;
+        else if (q.state == QLatin1String("learning"))
+            standing.state = QuestionStanding::State::Learning;
+        standing.lastRight = q.lastRight;
+        result.insert(q.number, standing);
+    }
+    return result;
+}
+
+void countDue(const QVector<FileQuestion>& questions, const QDateTime& now,
+              ProgressFigures& figures) {
+    const QDateTime endOfToday(now.toLocalTime().date().addDays(1), QTime(0, 0));
+    figures.dueToday = 0;
+    figures.nextDue = QDateTime();
+    for (const FileQuestion& q : questions) {
+        if (!q.due.isValid())
+            continue;
+        if (q.due < endOfToday)
+            ++figures.dueToday;
+        else if (!figures.nextDue.isValid() || q.due < figures.nextDue)
+            figures.nextDue = q.due;
+    }
+}
+
+QVector<RecentExam> recentExams(const QVector<FileExam>& exams, int count) {
+    QVector<RecentExam> result;
+    for (auto e = exams.crbegin(); e != exams.crend() && result.size() < count; ++e)
+        result << RecentExam{e->taken, e->right, e->total, e->passed};
+    return result;
+}
+
 QString percentText(double chance) {
     const double percent = chance * 100.0;
     if (percent < 1.0)

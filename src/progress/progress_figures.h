@@ -5,6 +5,7 @@
 #define VARNEL_PROGRESS_PROGRESS_FIGURES_H
 
 #include "bank/paper_reader.h"
+#include "progress/progress_file.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -63,6 +64,14 @@ double rightChance(const QuestionStanding& standing);
 ProgressFigures figures(const QVector<PaperRow>& bankRows, QChar poolLetter,
                         const QHash<QString, QuestionStanding>& standings);
 
+// The standing of each answered question, by number.
+QHash<QString, QuestionStanding> standings(const QVector<FileQuestion>& questions);
+// Counts the questions due by the end of today (local time) into figures.dueToday, and
+// puts the earliest later due time into figures.nextDue.
+void countDue(const QVector<FileQuestion>& questions, const QDateTime& now,
+              ProgressFigures& figures);
+// The practice exams of the history, newest first, at most `count` of them.
+QVector<RecentExam> recentExams(const QVector<FileExam>& exams, int count);
 // A chance as a whole per cent, never claiming certainty a model cannot give:
 // "under 1%" and "over 99%" at the ends.
 QString percentText(double chance);

@@ -38,6 +38,7 @@ struct FileQuestion {
     int right = 0;
     int wrong = 0;
     QDateTime lastAnswered; // null when never answered
+    bool lastRight = false; // the last answer was right (not written: the answers say it)
 };
 
 // What reading a progress file gave: the rows to merge, and how many were skipped.

@@ -7,16 +7,30 @@
 
 namespace {
 
-QBrush fill(const QPalette& palette, ShareBarDelegate::Part part) {
+// Fills a part: known in the selection colour, learning in a paler mix of it with
+// the base colour under hatching in it, new in the base colour.
+void fillPart(QPainter& painter, const QRect& box, const QPalette& palette,
+              ShareBarDelegate::Part part) {
+    if (box.width() <= 0)
+        return;
+    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
     switch (part) {
     case ShareBarDelegate::Part::Known:
-        return palette.brush(QPalette::Active, QPalette::Highlight);
-    case ShareBarDelegate::Part::Learning:
-        return QBrush(palette.color(QPalette::Active, QPalette::Highlight), Qt::BDiagPattern);
+        painter.fillRect(box, highlight);
+        return;
+    case ShareBarDelegate::Part::Learning: {
+        const auto mix = [](int a, int b) { return (a * 2 + b * 3) / 5; };
+        painter.fillRect(box, QColor(mix(highlight.red(), base.red()),
+                                     mix(highlight.green(), base.green()),
+                                     mix(highlight.blue(), base.blue())));
+        painter.fillRect(box, QBrush(highlight, Qt::BDiagPattern));
+        return;
+    }
     case ShareBarDelegate::Part::New:
         break;
     }
-    return palette.brush(QPalette::Active, QPalette::Base);
+    painter.fillRect(box, base);
 }
 
 } // namespace
@@ -42,7 +56,7 @@ void ShareBarDelegate::paintBar(QPainter& painter, const QRect& box, const QPale
     painter.save();
     const int total = counts[0] + counts[1] + counts[2];
     const QRect inside = box.adjusted(1, 1, -1, -1);
-    painter.fillRect(inside, fill(palette, Part::New));
+    fillPart(painter, inside, palette, Part::New);
     if (total > 0) {
         // Known from the left, learning after it, new what remains: the bar fills up as
         // the learner gets on. Edges are rounded from the running sum, so the parts
@@ -50,12 +64,12 @@ void ShareBarDelegate::paintBar(QPainter& painter, const QRect& box, const QPale
         const int knownEnd = inside.left() + inside.width() * counts[2] / total;
         const int learningEnd = inside.left() + inside.width() * (counts[2] + counts[1]) / total;
         painter.setBrushOrigin(inside.topLeft());
-        painter.fillRect(
-            QRect(QPoint(inside.left(), inside.top()), QPoint(knownEnd - 1, inside.bottom())),
-            fill(palette, Part::Known));
-        painter.fillRect(
-            QRect(QPoint(knownEnd, inside.top()), QPoint(learningEnd - 1, inside.bottom())),
-            fill(palette, Part::Learning));
+        fillPart(painter,
+                 QRect(QPoint(inside.left(), inside.top()), QPoint(knownEnd - 1, inside.bottom())),
+                 palette, Part::Known);
+        fillPart(painter,
+                 QRect(QPoint(knownEnd, inside.top()), QPoint(learningEnd - 1, inside.bottom())),
+                 palette, Part::Learning);
     }
     painter.setPen(QPen(palette.color(QPalette::Active, QPalette::Text), 1));
     painter.setBrush(Qt::NoBrush);
@@ -66,9 +80,8 @@ void ShareBarDelegate::paintBar(QPainter& painter, const QRect& box, const QPale
 void ShareBarDelegate::paintSwatch(QPainter& painter, const QRect& box, const QPalette& palette,
                                    Part part) {
     painter.save();
-    painter.fillRect(box, palette.brush(QPalette::Active, QPalette::Base));
     painter.setBrushOrigin(box.topLeft());
-    painter.fillRect(box, fill(palette, part));
+    fillPart(painter, box, palette, part);
     painter.setPen(QPen(palette.color(QPalette::Active, QPalette::Text), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(0, 0, -1, -1));
