@@ -397,7 +397,7 @@ private slots:
         QTest::newRow("missing") << QByteArray() << QStringList() << "does not exist";
         QTest::newRow("not a database") << QByteArray("Standard Jet DB\0\0\0 not really", 30)
                                         << QStringList() << "cannot be read as a database";
-        QTest::newRow("empty file") << QByteArray("") << QStringList() << "no table \"pool\"";
+        QTest::newRow("empty file") << QByteArray("") << QStringList() << "the file is empty";
         QTest::newRow("no pool table")
             << QByteArray("sql") << QStringList{QStringLiteral("CREATE TABLE Hints (GN, hints)")}
             << "no table \"pool\"";
