@@ -47,6 +47,9 @@ public:
     // Overwrites the header of the last leaf page of table pool, as a failing disk
     // would: the rows before it still read. False when pool fills only one page.
     bool damageLastPoolPage();
+    // Overwrites the first page, after the header page, whose content begins with marker
+    // (an overflow page of a long text, past its 4-byte link), as a failing disk would.
+    bool damagePageHolding(const QByteArray& marker);
 
     // A small General-class bank: a few questions of several topics with some hints.
     static QVector<TestQuestion> sampleQuestions();
