@@ -169,6 +169,10 @@ void TestRecordChange::noteOnQuestionWithoutHintAddsOnlyItsRow() {
     QCOMPARE(w.Text10->placeholderText(), QStringLiteral("Type your own note for this question."));
     QVERIFY(press(w.Command8));
     QTest::keyClicks(w.Text10, QStringLiteral("My own note"));
+    // Page Down and Page Up scroll the box, at its end too: reading never leaves the question.
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp})
+        QTest::keyClick(w.Text10, key);
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
     QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01
     QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN")),
              (QStringList{"G0A02", "G1A01", "G5A01", "G1A02"}));
