@@ -4,7 +4,6 @@
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/bank_writer.h"
-#include "bank/field_binding.h"
 #include "bank/record_source.h"
 #include "bank_fixture.h"
 
@@ -43,84 +42,51 @@ struct FaultFile {
     sqlite3_file base;
     sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
 };
-FaultFile* asFault(sqlite3_file* file) {
-    return reinterpret_cast<FaultFile*>(file);
-}
-sqlite3_file* real(sqlite3_file* file) {
-    return asFault(file)->real();
-}
 
-// The result codes SQLite's unix VFS gives for a failed system call.
+// A method of the real file, called with the real file.
+template <auto Method> struct Pass;
+template <typename... Args, int (*sqlite3_io_methods::*Method)(sqlite3_file*, Args...)>
+struct Pass<Method> {
+    static int to(sqlite3_file* file, Args... args) {
+        sqlite3_file* real = reinterpret_cast<FaultFile*>(file)->real();
+        return (real->pMethods->*Method)(real, args...);
+    }
+};
+
+// A failing call returns what SQLite's unix VFS returns when that system call fails.
 int readFile(sqlite3_file* f, void* buffer, int amount, sqlite3_int64 offset) {
-    if (failsNow("read"))
-        return SQLITE_IOERR_READ;
-    return real(f)->pMethods->xRead(real(f), buffer, amount, offset);
+    return failsNow("read") ? SQLITE_IOERR_READ
+                            : Pass<&sqlite3_io_methods::xRead>::to(f, buffer, amount, offset);
 }
 int writeFile(sqlite3_file* f, const void* buffer, int amount, sqlite3_int64 offset) {
     if (failsNow("write"))
         return fault.error == ENOSPC ? SQLITE_FULL : SQLITE_IOERR_WRITE;
-    return real(f)->pMethods->xWrite(real(f), buffer, amount, offset);
+    return Pass<&sqlite3_io_methods::xWrite>::to(f, buffer, amount, offset);
 }
 int truncateFile(sqlite3_file* f, sqlite3_int64 size) {
-    if (failsNow("truncate"))
-        return SQLITE_IOERR_TRUNCATE;
-    return real(f)->pMethods->xTruncate(real(f), size);
+    return failsNow("truncate") ? SQLITE_IOERR_TRUNCATE
+                                : Pass<&sqlite3_io_methods::xTruncate>::to(f, size);
 }
 int syncFile(sqlite3_file* f, int flags) {
-    if (failsNow("sync"))
-        return SQLITE_IOERR_FSYNC;
-    return real(f)->pMethods->xSync(real(f), flags);
-}
-int closeFile(sqlite3_file* f) {
-    return real(f)->pMethods->xClose(real(f));
-}
-int fileSize(sqlite3_file* f, sqlite3_int64* size) {
-    return real(f)->pMethods->xFileSize(real(f), size);
-}
-int lockFile(sqlite3_file* f, int level) {
-    return real(f)->pMethods->xLock(real(f), level);
-}
-int unlockFile(sqlite3_file* f, int level) {
-    return real(f)->pMethods->xUnlock(real(f), level);
-}
-int checkReservedLock(sqlite3_file* f, int* out) {
-    return real(f)->pMethods->xCheckReservedLock(real(f), out);
-}
-int fileControl(sqlite3_file* f, int op, void* arg) {
-    return real(f)->pMethods->xFileControl(real(f), op, arg);
-}
-int sectorSize(sqlite3_file* f) {
-    return real(f)->pMethods->xSectorSize(real(f));
-}
-int deviceCharacteristics(sqlite3_file* f) {
-    return real(f)->pMethods->xDeviceCharacteristics(real(f));
+    return failsNow("sync") ? SQLITE_IOERR_FSYNC : Pass<&sqlite3_io_methods::xSync>::to(f, flags);
 }
 // Version 1: no shared memory (the bank keeps a rollback journal) and no memory mapping.
-const sqlite3_io_methods faultMethods = {1,
-                                         closeFile,
-                                         readFile,
-                                         writeFile,
-                                         truncateFile,
-                                         syncFile,
-                                         fileSize,
-                                         lockFile,
-                                         unlockFile,
-                                         checkReservedLock,
-                                         fileControl,
-                                         sectorSize,
-                                         deviceCharacteristics,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr};
+// clang-format off
+const sqlite3_io_methods faultMethods = {
+    1, Pass<&sqlite3_io_methods::xClose>::to, readFile, writeFile, truncateFile, syncFile,
+    Pass<&sqlite3_io_methods::xFileSize>::to, Pass<&sqlite3_io_methods::xLock>::to,
+    Pass<&sqlite3_io_methods::xUnlock>::to, Pass<&sqlite3_io_methods::xCheckReservedLock>::to,
+    Pass<&sqlite3_io_methods::xFileControl>::to, Pass<&sqlite3_io_methods::xSectorSize>::to,
+    Pass<&sqlite3_io_methods::xDeviceCharacteristics>::to,
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+// clang-format on
 
 int openFile(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
     file->pMethods = nullptr;
     if (failsNow("open"))
         return SQLITE_CANTOPEN;
-    const int rc = realVfs->xOpen(realVfs, name, asFault(file)->real(), flags, outFlags);
+    const int rc =
+        realVfs->xOpen(realVfs, name, reinterpret_cast<FaultFile*>(file)->real(), flags, outFlags);
     if (rc == SQLITE_OK)
         file->pMethods = &faultMethods;
     return rc;
@@ -142,20 +108,6 @@ void registerFaultVfs() {
     faultVfs.xDelete = deleteFile;
     sqlite3_vfs_register(&faultVfs, 1);
 }
-
-class NoteBox : public FieldBinding {
-public:
-    bool fill(const QString& value) override {
-        changed = false;
-        return std::exchange(shown, value) != value;
-    }
-    void notifyChanged() override {}
-    bool writesBack() const override { return true; }
-    bool isChanged() const override { return changed; }
-    QString text() const override { return shown; }
-    QString shown;
-    bool changed = false;
-};
 
 // The state of a file as a fresh connection finds it.
 struct Found {
@@ -243,15 +195,14 @@ private slots:
                 QFile::remove(file);
             QVERIFY(QFile::copy(pristine, bank.filePath()));
             const QStringList stored = inspect(bank.filePath(), number).notes;
-            NoteBox box;
+            FakeBox box;
             RecordSource hints(BankSchema::hintsTable, BankSchema::hintFields());
             hints.bind(QStringLiteral("hints"), &box);
             QVERIFY(hints.open(bank.filePath()));
             QVERIFY(hints.findFirst(QStringLiteral("GN = '%1'").arg(number), FindMode::LookUp));
             if (!hints.hasCurrentRow())
                 QVERIFY(hints.addNew({{QStringLiteral("GN"), number}}));
-            box.shown = note;
-            box.changed = true;
+            box.type(note);
 
             fault = Fault{n, error};
             const BankStatus saved = hints.saveTyped();

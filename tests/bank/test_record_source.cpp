@@ -22,31 +22,6 @@
 
 namespace {
 
-// A bound box that the test types into.
-class FakeBox : public FieldBinding {
-public:
-    bool fill(const QString& value) override {
-        ++fills;
-        changed = false;
-        const bool differs = value != shown;
-        shown = value;
-        return differs;
-    }
-    void notifyChanged() override { ++notifications; }
-    bool writesBack() const override { return true; }
-    bool isChanged() const override { return changed; }
-    QString text() const override { return shown; }
-    void type(const QString& value) {
-        shown = value;
-        changed = true;
-    }
-
-    QString shown;
-    bool changed = false;
-    int fills = 0;
-    int notifications = 0;
-};
-
 // Lets permission bits bind this thread even when it runs as root (as the tests do in
 // CI) by dropping, or giving back, the capabilities that override them.
 bool obeyPermissions(bool obey) {

@@ -4,6 +4,8 @@
 #ifndef VARNEL_TESTS_SUPPORT_BANK_FIXTURE_H
 #define VARNEL_TESTS_SUPPORT_BANK_FIXTURE_H
 
+#include "bank/field_binding.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -57,6 +59,31 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// A bound box that a test types into.
+class FakeBox : public FieldBinding {
+public:
+    bool fill(const QString& value) override {
+        ++fills;
+        changed = false;
+        const bool differs = value != shown;
+        shown = value;
+        return differs;
+    }
+    void notifyChanged() override { ++notifications; }
+    bool writesBack() const override { return true; }
+    bool isChanged() const override { return changed; }
+    QString text() const override { return shown; }
+    void type(const QString& value) {
+        shown = value;
+        changed = true;
+    }
+
+    QString shown;
+    bool changed = false;
+    int fills = 0;
+    int notifications = 0;
 };
 
 // Questions given as number and answer field; stems and choices name their number
