@@ -42,7 +42,7 @@ class RandomDraw;
 // the names of their control and event. The controls and menus are made, placed and
 // wired in main_window/frm_theo.cpp, from the kit in widgets/; each subsystem's
 // handlers are defined in that subsystem's folder (drill/, display/, authoring/,
-// about/, exam/), as each section below names.
+// about/, exam/, progress/), as each section below names.
 class FrmTheo : public QMainWindow {
     Q_OBJECT
 public:
