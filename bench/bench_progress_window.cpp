@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QMap>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <vector>

@@ -211,6 +211,9 @@ public:
     FrmProgress* existingFrmProgress() const;
     // The store of the learner's answers these work on; none while it is not open.
     void setProgressRecords(ProgressRecords* records);
+    // Fills an open progress window afresh from the bank and the store, as after an
+    // answer is recorded; does nothing when the window is not open.
+    void refreshFrmProgress();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -237,8 +240,6 @@ private:
     FrmExam* createFrmExam();          // exam/exam_menu.cpp
     FrmReview* createFrmReview();      // exam/review_menu.cpp
     FrmProgress* createFrmProgress();  // progress/progress_menu.cpp
-    // Fills an open progress window afresh from the store (progress/progress_menu.cpp).
-    void refreshFrmProgress();
     // Shows the exam or the review, placed beside this window when it opens.
     void showBesideStudy(QWidget* window); // exam/exam_menu.cpp
     // The hint step of a question change: the hint source to the question's row, or to

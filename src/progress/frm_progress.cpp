@@ -66,6 +66,7 @@ void FrmProgress::createControls() {
     QFont chanceFont = msSansSerif(12);
     chanceFont.setBold(true);
     lblPassChance->setFont(chanceFont);
+    lblPassChance->setContentsMargins(4, 2, 4, 2); // clear of its focus frame
     // Takes the focus when the window opens, so a screen reader says it first.
     lblPassChance->setFocusPolicy(Qt::StrongFocus);
     lblModel = fieldLabel(this, "lblModel", QStringLiteral("How the chance is estimated"));
