@@ -299,14 +299,16 @@ void TestExamWindow::reviewOfTheMissedList() {
     QCOMPARE(reviewRow(review, 1)->mark(), ExamChoiceButton::Mark::wrong);
     QVERIFY(spokenName(reviewRow(review, 3)).endsWith(QStringLiteral("(Right answer)")));
     QCOMPARE(review->lblHint->text(), QStringLiteral("Hint: See section 97.301(d)."));
+    QVERIFY(review->lblJudgement->text().startsWith(QStringLiteral("G1A01: Not right: ")));
     QTest::keyClick(review, Qt::Key_A); // no second answer to a judged question
     QCOMPARE(review->queue().tries(0), 1);
     QVERIFY(press(review->cmdNext));
+    QCOMPARE(review->lblJudgement->text(), QString()); // the next question is not judged yet
     // Right by key, Shift held, and by number key: "Correct" and on.
     const ExamQuestion& second = review->questions().at(review->shownQuestion());
     QTest::keyClick(review, Qt::Key(Qt::Key_A + second.rowOf(second.rightValue)),
                     Qt::ShiftModifier);
-    QCOMPARE(review->lblJudgement->text(), QStringLiteral("Correct"));
+    QCOMPARE(review->lblJudgement->text(), QStringLiteral("G0A02: Correct")); // under G7A01
     QCOMPARE(review->lblProgress->text(), QStringLiteral("2 of 3 left"));
     QCOMPARE(review->questions().at(review->shownQuestion()).number, QStringLiteral("G7A01"));
     const ExamQuestion& third = review->questions().at(review->shownQuestion());
