@@ -5,12 +5,14 @@
 
 #include "bank/bank_schema.h"
 #include "drill/missed_list.h"
+#include "widgets/announcer.h"
 #include "widgets/bound_controls.h"
 #include "widgets/choice_keys.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
 #include "widgets/dialogs.h"
 #include "widgets/fonts.h"
+#include "widgets/growing_box.h"
 #include "widgets/outline_shape.h"
 #include "widgets/program_identity.h"
 #include "widgets/topic_choice_guard.h"
@@ -230,6 +232,7 @@ void FrmTheo::createControls() {
                    {Command11, Data1->firstButton(), Data1->previousButton(), Data1->nextButton(),
                     Data1->lastButton()});
     Data1->takeBrowseKeys(client);
+    m_announcer = new Announcer(client, [this] { return questionAnnouncement(); });
     Command6->setFocus();
 }
 
@@ -295,6 +298,9 @@ void FrmTheo::placeControls() {
     twips::place(Data1, 2880, 5040, 2895, 375);
     twips::place(Combo2, 6000, 5040, 1095, 315);
     twips::place(Text10, 120, 5040, 2535, 375);
+    // In use, the note box shows three lines or more in the free corner below the
+    // answer area, up to the browse bar.
+    new GrowingBox(Text10, twips::rect(120, 4950, 2700, 675));
     twips::place(Command8, 7200, 0, 735, 255);
     twips::place(Text11, 6240, 240, 1335, 285);
     twips::place(Text12, 240, 5040, 975, 285);

@@ -24,6 +24,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class ClickLabel;
 class DataControl;
 class Dialogs;
@@ -225,6 +226,10 @@ private:
     // The hint step of a question change: the hint source to the question's row, or to
     // a new row that takes a note typed for it (display/record_change.cpp).
     void lookUpHint();
+    // What a screen reader is told of the question now shown: its number, its stem,
+    // its four choices and, in Drill mode, the row of the right one
+    // (display/record_change.cpp).
+    QString questionAnnouncement() const;
     // Writes back the note typed in the hint box, telling the learner when that is
     // refused. True when the question may change: saved, nothing typed, or refused for
     // good (the note is dropped). False when the learner should stay with the note in
@@ -244,6 +249,7 @@ private:
     AuxWindow<FrmExam> m_frmExam;
     AuxWindow<FrmReview> m_frmReview;
     bool m_toldNoHintsTable = false;
+    Announcer* m_announcer = nullptr; // tells a new question that takes no focus
 };
 
 #endif

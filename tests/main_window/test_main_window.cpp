@@ -7,6 +7,7 @@
 #include "display/frm_table.h"
 #include "learner_actions.h"
 #include "main_window/frm_theo.h"
+#include "widgets/announcer.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
 #include "widgets/twips.h"
@@ -69,7 +70,10 @@ bool setScreenReaderListening(bool on) {
 
 QList<QObject*> nameChanges;
 QList<QObject*> descriptionChanges;
+QList<QObject*> shownObjects;
 void spyOnNameChanges(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::ObjectShow)
+        shownObjects << event->object();
     if (event->type() == QAccessible::NameChanged)
         nameChanges << event->object();
     if (event->type() == QAccessible::DescriptionChanged)
@@ -193,7 +197,9 @@ private slots:
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* announcer = w.findChild<Announcer*>();
+        QVERIFY(announcer->lastSaid().isEmpty()); // the first question comes with the window
         for (const QString& number : {QStringLiteral("G0A01"), QStringLiteral("G0A02")}) {
             const auto tree = accessibleByName(&w);
             QCOMPARE(tree.value(number)->text(QAccessible::Description),
@@ -233,6 +239,7 @@ private slots:
             }
             if (number == QStringLiteral("G0A01")) {
                 nameChanges.clear();
+                shownObjects.clear();
                 // G0A01's answer is A: pressing it answers and moves on, as a click does.
                 tree.value(QStringLiteral("G0A01 choice A"))
                     ->actionInterface()
@@ -242,8 +249,29 @@ private slots:
                 for (QObject* label :
                      {w.Label8, w.Label9, w.Label10, w.Label11, w.Label12, w.Label13})
                     QVERIFY2(nameChanges.contains(label), qPrintable(label->objectName()));
+                // The focus stays where it was, so the new question is told once as a notification.
+                QTRY_COMPARE(
+                    announcer->lastSaid(),
+                    QStringLiteral("Question G0A02: Stem of G0A02? Four choices, A to D."));
+                // (Qt tells a widget's showing twice; the bridge passes it on once.)
+                QCOMPARE(QSet<QObject*>(shownObjects.begin(), shownObjects.end()),
+                         QSet<QObject*>{announcer});
+                QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(),
+                         QAccessible::Notification);
             }
         }
+        // In Drill mode the right row is told too (G1A01's C stands in row D); a question
+        // change that moves the focus is heard through the focus instead.
+        QVERIFY(press(w.Option2));
+        QVERIFY(press(w.Data1->nextButton()));
+        QTRY_COMPARE(announcer->lastSaid(),
+                     QStringLiteral("Question G1A01: Stem of G1A01? Four "
+                                    "choices, A to D; the right answer is D."));
+        shownObjects.clear();
+        QVERIFY(press(w.Data1->nextButton()));
+        w.Option1->setFocus();
+        QTest::qWait(50);
+        QVERIFY(shownObjects.isEmpty());
         // Never shown, never offered as showing.
         QVERIFY(!anyShowingBelow(QAccessible::queryAccessibleInterface(w.List1)));
         for (QWidget* window :
