@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 #include "bank/criterion.h"
 #include "bank/text_rules.h"
+#include "drill/answer_placement.h"
 #include "drill/topic_catalogue.h"
 #include "main_window/frm_theo.h"
 #include "widgets/announcer.h"
@@ -58,6 +59,12 @@ void FrmTheo::Text1_Change() {
         twips::setHeight(label, twips::height(box));
         twips::setWidth(label, twips::width(box));
     }
+    // A choice too long for its box at the design size first takes its row's whole
+    // height, one pixel clear of the next row, and wraps onto more lines there.
+    const int rowHeight =
+        twips::toPixels(AnswerPlacement::rowTops[1] - AnswerPlacement::rowTops[0]);
+    for (ClickLabel* choice : choiceLabels())
+        choice->resize(choice->width(), choice->heightToShow(choice->height(), rowHeight - 1));
 
     if (const auto topic = TopicCatalogue::nameForCode(trimSpaces(Text1->text()).left(2)))
         Combo1->setEditText(*topic);
