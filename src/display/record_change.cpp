@@ -60,11 +60,11 @@ void FrmTheo::Text1_Change() {
         twips::setWidth(label, twips::width(box));
     }
     // A choice too long for its box at the design size first takes its row's whole
-    // height, one pixel clear of the next row, and wraps onto more lines there.
+    // height, two pixels clear of the next row, and wraps onto more lines there.
     const int rowHeight =
         twips::toPixels(AnswerPlacement::rowTops[1] - AnswerPlacement::rowTops[0]);
     for (ClickLabel* choice : choiceLabels())
-        choice->resize(choice->width(), choice->heightToShow(choice->height(), rowHeight - 1));
+        choice->resize(choice->width(), choice->heightToShow(choice->height(), rowHeight - 2));
 
     if (const auto topic = TopicCatalogue::nameForCode(trimSpaces(Text1->text()).left(2)))
         Combo1->setEditText(*topic);

@@ -300,7 +300,7 @@ void FrmTheo::placeControls() {
     twips::place(Text10, 120, 5040, 2535, 375);
     // In use, the note box shows three lines or more in the free corner below the
     // answer area, up to the browse bar.
-    new GrowingBox(Text10, twips::rect(120, 4950, 2700, 675));
+    new GrowingBox(Text10, twips::rect(120, 4935, 2700, 705));
     twips::place(Command8, 7200, 0, 735, 255);
     twips::place(Text11, 6240, 240, 1335, 285);
     twips::place(Text12, 240, 5040, 975, 285);

@@ -9,7 +9,9 @@
 GrowingBox::GrowingBox(QPlainTextEdit* box, const QRect& grown)
     : QObject(box), m_box(box), m_designed(box->geometry()), m_grown(grown) {
     // A narrower margin than Qt's gives the grown box its third line.
-    box->document()->setDocumentMargin(2);
+    box->document()->setDocumentMargin(1);
+    // The note wraps at the box's width; a horizontal bar would take a line's room.
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->installEventFilter(this);
     // The document tells of every change, also of a fill whose signals the box holds back.
     connect(box->document(), &QTextDocument::contentsChanged, this, &GrowingBox::follow);

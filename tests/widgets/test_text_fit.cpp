@@ -37,7 +37,7 @@ private slots:
         QTest::newRow("three lines in a box for two: smaller")
             << sentence << QSize(200, 36) << 36 << 8.0 << false;
         QTest::newRow("G1B06 D: three lines in its row at design size")
-            << g1b06d << QSize(406, 31) << 37 << 8.25 << false;
+            << g1b06d << QSize(406, 31) << 36 << 8.25 << false;
         QTest::newRow("too long for any size: cut")
             << longer << QSize(409, 31) << 37 << smallest << true;
         QTest::newRow("one word wider than the box: cut")
