@@ -147,9 +147,11 @@ public:
     void Option2_Click();
     void Text4_Change();
 
-    // --- Topic and number jumps (drill/topic_jump.cpp)
+    // --- Topic and number jumps, and the missed list's (drill/topic_jump.cpp)
     void Combo1_Click();
     void Combo1_DblClick();
+    void Combo1_LostFocus();
+    void Combo2_Click();
     void Command7_NewItem(const QString& number);
 
     // --- Record change and hints (display/record_change.cpp)
@@ -190,6 +192,9 @@ public:
     void mnuFileExam_Click();
     FrmExam* frmExam();
     FrmExam* existingFrmExam() const;
+    // Whether the learner may leave what the study window has open: true unless an
+    // exam is being taken and the learner, asked, keeps it.
+    bool mayLeave();
 
     // --- Review of missed questions (exam/review_menu.cpp)
     void mnuFileReview_Click();
@@ -225,6 +230,9 @@ private:
     // The hint step of a question change: the hint source to the question's row, or to
     // a new row that takes a note typed for it (display/record_change.cpp).
     void lookUpHint();
+    // Ends the program (File, Exit and closing the window), unless the learner keeps
+    // an exam under way; true when it ends.
+    bool endProgram(); // main_window/startup.cpp
     // Writes back the note typed in the hint box, telling the learner when that is
     // refused. True when the question may change: saved, nothing typed, or refused for
     // good (the note is dropped). False when the learner should stay with the note in
