@@ -187,12 +187,19 @@ void FrmExam::showQuestion(int index) {
     lblNumber->setFieldText(question.number);
     lblStem->setFieldText(question.stem);
 
+    // A row that has the focus hands it to the row chosen for the new question, so that
+    // Space after Page Down or Page Up keeps the answer rather than changing it.
+    const bool rowFocused =
+        std::any_of(optChoice.cbegin(), optChoice.cend(),
+                    [](const ExamChoiceButton* row) { return row->hasFocus(); });
     m_choices->setExclusive(false);
     for (int row = 0; row < 4; ++row) {
         ExamChoiceButton* choice = optChoice[static_cast<size_t>(row)];
         const int value = question.rows[static_cast<size_t>(row)];
         choice->setChoiceText(question.choices[static_cast<size_t>(value - 1)]);
         choice->setChecked(m_chosen.at(m_current) == value);
+        if (rowFocused && choice->isChecked())
+            choice->setFocus();
     }
     m_choices->setExclusive(true);
 

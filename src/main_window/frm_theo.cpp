@@ -323,7 +323,11 @@ void FrmTheo::placeControls() {
         overlay.label->setGeometry(overlay.box->geometry());
 
     // A fixed border, as the figure and table windows have: the layout is fixed, so
-    // a larger window would only leave it in a corner of an empty one.
+    // a larger window would only leave it in a corner of an empty one. Nor is there a
+    // maximise button, which some window managers would still show.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     centralWidget()->setMinimumSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
     setFixedSize(twips::toPixels(clientWidth),
                  twips::toPixels(clientHeight) + menuBar()->sizeHint().height());
@@ -386,8 +390,10 @@ void FrmTheo::wireHandlers() {
     // Only a choice from the list jumps; text written or typed into the box does not.
     connect(new TopicChoiceGuard(Combo1), &TopicChoiceGuard::chosen, this, &FrmTheo::Combo1_Click);
     connect(Combo1->lineEdit(), &QLineEdit::editingFinished, this, &FrmTheo::Combo1_LostFocus);
-    // The same for the missed list, whose box is given a fresh text field.
+    // The same for the missed list, whose box is given a fresh text field. It shows
+    // its caption and takes no typing, which could only garble the caption.
     connect(new TopicChoiceGuard(Combo2), &TopicChoiceGuard::chosen, this, &FrmTheo::Combo2_Click);
+    Combo2->lineEdit()->setReadOnly(true);
     Combo2->setEditText(missedListCaption);
 
     connect(Command8, &QPushButton::clicked, this, &FrmTheo::Command8_Click);

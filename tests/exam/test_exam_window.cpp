@@ -126,6 +126,9 @@ void TestExamWindow::examFromMenuToStudyThese() {
     QTest::keyClick(exam, Qt::Key(Qt::Key_1 + exam->paper().at(2).rowOf(2)));
     QVERIFY(press(exam->cmdPrevious));
     QVERIFY(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))]->isChecked());
+    // The focus, on a row, goes with the question to its chosen row.
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))]));
     QTest::keyClick(exam, letterKey(exam, 1));
     QCOMPARE(exam->chosen(), (QVector<int>{1, 1, 2, 0, 0}));
     QVERIFY(exam->lstQuestions->item(1)->text().endsWith(QStringLiteral("\u2713")));
