@@ -88,6 +88,9 @@ struct ClaimsCtrlKeys : QObject {
     }
 };
 
+// An exam under way when the window closes: none, or one the learner keeps or leaves.
+constexpr int noExam = 0, examKept = 1, examLeft = 2;
+
 // Whether any object below an interface says it is showing.
 bool anyShowingBelow(QAccessibleInterface* node) {
     for (int i = 0; i < node->childCount(); ++i)
@@ -480,36 +483,28 @@ private slots:
     void closingEndsWithAllWindowsAndSavesOnlyTheNote_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::addColumn<QString>("note"); // typed into the hint box of G0A01, which has no row
-        QTest::addColumn<QString>("exam"); // an exam under way, "kept" or "left" when asked
-        QTest::newRow("close box") << false << ""
-                                   << "";
-        QTest::newRow("File, Exit") << true << ""
-                                    << "";
-        QTest::newRow("close box, note typed") << false << "My note"
-                                               << "";
-        QTest::newRow("File, Exit, note typed") << true << "My note"
-                                                << "";
-        QTest::newRow("close box, exam kept, note typed") << false << "My note"
-                                                          << "kept";
-        QTest::newRow("File, Exit, exam kept") << true << ""
-                                               << "kept";
-        QTest::newRow("close box, exam left") << false << ""
-                                              << "left";
+        QTest::addColumn<int>("exam");
+        QTest::newRow("close box") << false << "" << noExam;
+        QTest::newRow("File, Exit") << true << "" << noExam;
+        QTest::newRow("close box, note typed") << false << "My note" << noExam;
+        QTest::newRow("File, Exit, note typed") << true << "My note" << noExam;
+        QTest::newRow("close box, exam kept, note typed") << false << "My note" << examKept;
+        QTest::newRow("File, Exit, exam left") << true << "" << examLeft;
     }
     void closingEndsWithAllWindowsAndSavesOnlyTheNote() {
         QFETCH(bool, byMenu);
         QFETCH(QString, note);
-        QFETCH(QString, exam);
+        QFETCH(int, exam);
         WindowFixture fx;
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         w.show();
         w.frmPicture()->show();
-        if (!exam.isEmpty()) {
+        if (exam != noExam) {
             w.mnuFileExam->trigger();
-            fx.dialogs.yesNoAnswers = {exam == QStringLiteral("left")};
+            fx.dialogs.yesNoAnswers = {exam == examLeft};
         }
-        const bool stays = exam == QStringLiteral("kept");
+        const bool stays = exam == examKept;
         w.Text3->setPlainText(QStringLiteral("typed but never saved"));
         QVERIFY(press(w.Command8));
         QTest::keyClicks(w.Text10, note);
@@ -519,7 +514,7 @@ private slots:
         else
             QCOMPARE(w.close(), !stays);
         QCOMPARE(fx.dialogs.questions,
-                 exam.isEmpty() ? QStringList()
+                 exam == noExam ? QStringList()
                                 : QStringList{"Leave the practice exam? Your answers will not be "
                                               "kept."});
         // Kept, the exam and the study window stay as they were; the note is saved first.
