@@ -100,7 +100,14 @@ void FrmReview::wireHandlers() {
     connect(cmdPicture, &QPushButton::clicked, this, &FrmReview::cmdPicture_Click);
     connect(cmdAgain, &QPushButton::clicked, this, &FrmReview::cmdAgain_Click);
     connect(cmdClose, &QPushButton::clicked, this, &FrmReview::cmdClose_Click);
-    new RowKeys(m_questionPage, [this](int row) { choose(row); });
+    // Page Down goes on as Next does after a wrong answer. Page Up does nothing: the
+    // review asks each question until it is right and never goes back to one.
+    new RowKeys(
+        m_questionPage, [this](int row) { choose(row); },
+        [this](int step) {
+            if (step > 0)
+                cmdNext_Click();
+        });
 }
 
 void FrmReview::begin(const QVector<ExamQuestion>& questions, const QStringList& skipped) {

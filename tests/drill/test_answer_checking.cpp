@@ -133,6 +133,12 @@ void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
     QCOMPARE(w.Combo2->count(), 3);
     QCOMPARE(w.Combo2->itemText(2), QStringLiteral("G1A02"));
     QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
+
+    // A number chosen from the list is gone to; the list and its caption stay.
+    QVERIFY(chooseFromList(w.Combo2, QStringLiteral("G1A01")));
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A01"));
+    QCOMPARE(w.Combo2->count(), 3);
+    QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
 }
 
 void TestAnswerChecking::drillEnd_data() {
