@@ -75,3 +75,12 @@ FrmExam* FrmTheo::frmExam() {
 FrmExam* FrmTheo::existingFrmExam() const {
     return m_frmExam.existing();
 }
+
+bool FrmTheo::mayLeave() {
+    FrmExam* exam = existingFrmExam();
+    if (!exam || exam->isFinished() || exam->paper().isEmpty())
+        return true;
+    // Asked over the exam itself, brought back if it was minimised or behind.
+    WindowMoves::bringBack(exam);
+    return exam->mayLeave();
+}
