@@ -57,7 +57,10 @@ void FrmTheo::Text8_Click() {
 
 void FrmTheo::checkAnswer(int answerValue) {
     // An answer field that holds no number makes every choice wrong.
-    if (AnswerValue::matches(Text4->text(), answerValue)) {
+    const bool right = AnswerValue::matches(Text4->text(), answerValue);
+    // Recorded before the learner is told, so an answer told is an answer kept.
+    recordAnswer(trimSpaces(Text1->text()), right, QStringLiteral("study"));
+    if (right) {
         m_dialogs.message(this, QStringLiteral("    Correct"));
         const std::optional<FigureEntry> answered =
             FigureCatalogue::lookup(trimSpaces(Text1->text()));

@@ -65,8 +65,12 @@ FrmExam* FrmTheo::createFrmExam() {
         review->begin(questions);
         showBesideStudy(review);
     };
-    return new FrmExam(workingFile(BankSchema::fileName), m_workingDir, m_dialogs, m_draw,
-                       studyThese, reviewThese);
+    auto* exam = new FrmExam(workingFile(BankSchema::fileName), m_workingDir, m_dialogs, m_draw,
+                             studyThese, reviewThese);
+    exam->setFinishedHandler(
+        [this](const QVector<ExamQuestion>& paper, const QVector<int>& chosen,
+               const ExamResult& result) { recordExam(paper, chosen, result); });
+    return exam;
 }
 
 FrmExam* FrmTheo::frmExam() {

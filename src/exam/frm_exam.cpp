@@ -271,6 +271,8 @@ void FrmExam::cmdFinish_Click() {
     }
     m_finished = true;
     m_result = ExamScore::score(m_paper, m_chosen);
+    if (m_onFinished)
+        m_onFinished(m_paper, m_chosen, m_result);
     showResult();
 }
 

@@ -77,6 +77,11 @@ public:
     // Whether the exam may go: true when none is being taken (not yet drawn, or
     // finished), or when the learner agrees to leave it and lose its answers.
     bool mayLeave();
+    // Told once of each finished exam: its paper, the answer values chosen (0 for
+    // none) and the result, so what the learner knows can be recorded.
+    using Finished = std::function<void(const QVector<ExamQuestion>& paper,
+                                        const QVector<int>& chosen, const ExamResult& result)>;
+    void setFinishedHandler(Finished finished) { m_onFinished = std::move(finished); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,6 +100,7 @@ private:
     RandomDraw& m_draw;
     StudyThese m_studyThese;
     ReviewThese m_reviewThese;
+    Finished m_onFinished;
     QWidget* m_resultPage;
 
     QChar m_poolLetter;

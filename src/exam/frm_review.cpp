@@ -110,18 +110,22 @@ void FrmReview::wireHandlers() {
         });
 }
 
-void FrmReview::begin(const QVector<ExamQuestion>& questions, const QStringList& skipped) {
+void FrmReview::begin(const QVector<ExamQuestion>& questions, const QStringList& skipped,
+                      const QString& asked) {
     m_questions = questions;
     for (ExamQuestion& question : m_questions)
         question.rows = ExamDraw::shuffledRows(m_draw);
     m_skipped = skipped;
     m_queue = ReviewQueue(static_cast<int>(m_questions.size()));
     m_judged = false;
-    say(lblJudgement, skipped.isEmpty()
-                          ? QString()
-                          : QStringLiteral("Left out, no longer in the question bank (%1): %2")
-                                .arg(skipped.size())
-                                .arg(skipped.join(QStringLiteral(", "))));
+    QStringList opening;
+    if (!asked.isEmpty())
+        opening << asked;
+    if (!skipped.isEmpty())
+        opening << QStringLiteral("Left out, no longer in the question bank (%1): %2")
+                       .arg(skipped.size())
+                       .arg(skipped.join(QStringLiteral(", ")));
+    say(lblJudgement, opening.join(QLatin1Char(' ')));
     m_endPage->hide();
     m_questionPage->show();
     showQuestion();
@@ -161,6 +165,8 @@ void FrmReview::choose(int row) {
     const int value = question.rows[static_cast<size_t>(row)];
     const bool right = value == question.rightValue;
     m_queue.answer(right);
+    if (m_onJudged)
+        m_onJudged(question.number, right);
     // The judgement names its question: after a right answer it stands under the next one.
     const QString judged = question.number + QStringLiteral(": ");
     if (right) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+#include <functional>
 
 class ClickLabel;
 class QLabel;
@@ -32,7 +33,12 @@ public:
     // Starts a review of these questions, in this order, each with its choices
     // shuffled afresh; skipped are the numbers left out because the bank no longer
     // holds them, said once at the start.
-    void begin(const QVector<ExamQuestion>& questions, const QStringList& skipped = {});
+    // asked, when given, says which questions these are; it stands until the first answer.
+    void begin(const QVector<ExamQuestion>& questions, const QStringList& skipped = {},
+               const QString& asked = {});
+    // Told of every judged answer, so what the learner knows can be recorded.
+    using Judged = std::function<void(const QString& number, bool right)>;
+    void setJudgedHandler(Judged judged) { m_onJudged = std::move(judged); }
 
     // --- Asking (beside the question's controls)
     ClickLabel* lblJudgement;
@@ -79,6 +85,7 @@ private:
     ReviewQueue m_queue;
     int m_shown = -1;
     bool m_judged = false;
+    Judged m_onJudged;
 };
 
 #endif

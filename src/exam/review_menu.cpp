@@ -5,6 +5,7 @@
 #include "exam/frm_review.h"
 #include "exam/review_queue.h"
 #include "main_window/frm_theo.h"
+#include "progress/progress_store.h"
 #include "widgets/dialogs.h"
 #include "widgets/window_moves.h"
 
@@ -19,7 +20,15 @@ void FrmTheo::mnuFileReview_Click() {
     QStringList missedList;
     for (int i = 0; i < Combo2->count(); ++i)
         missedList << Combo2->itemText(i);
-    const QStringList numbers = ReviewQueue::firstMisses(missedList);
+    QStringList numbers = ReviewQueue::firstMisses(missedList);
+    const auto listed = numbers.size();
+    // And the questions missed in earlier runs whose last answer is still the miss.
+    QStringList earlier;
+    reportProgressStatus(progressStore()->missedSinceRight(earlier));
+    for (const QString& number : std::as_const(earlier)) {
+        if (!numbers.contains(number, Qt::CaseInsensitive))
+            numbers << number;
+    }
     if (numbers.isEmpty()) {
         m_dialogs.message(this, QStringLiteral("The missed list is empty: there is nothing to "
                                                "review yet."));
@@ -39,12 +48,23 @@ void FrmTheo::mnuFileReview_Click() {
         return;
     }
     FrmReview* review = frmReview();
-    review->begin(outcome.questions, outcome.skipped);
+    const auto fromEarlier = numbers.size() - listed;
+    review->begin(outcome.questions, outcome.skipped,
+                  fromEarlier == 0 ? QString()
+                                   : QStringLiteral("Asked: the %1 questions of the missed list and "
+                                                    "%2 missed in earlier runs, not answered "
+                                                    "right since.")
+                                         .arg(listed)
+                                         .arg(fromEarlier));
     showBesideStudy(review);
 }
 
 FrmReview* FrmTheo::createFrmReview() {
-    return new FrmReview(m_workingDir, m_draw);
+    auto* review = new FrmReview(m_workingDir, m_draw);
+    review->setJudgedHandler([this](const QString& number, bool right) {
+        recordAnswer(number, right, QStringLiteral("review"));
+    });
+    return review;
 }
 
 FrmReview* FrmTheo::frmReview() {

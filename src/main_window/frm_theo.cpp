@@ -5,6 +5,7 @@
 
 #include "bank/bank_schema.h"
 #include "drill/missed_list.h"
+#include "progress/progress_store.h"
 #include "widgets/announcer.h"
 #include "widgets/bound_controls.h"
 #include "widgets/choice_keys.h"
@@ -254,6 +255,13 @@ void FrmTheo::createMenus() {
     mnuFileReview = mnuThFile->addAction(QStringLiteral("&Review Missed\u2026"));
     mnuFileReview->setObjectName(QStringLiteral("mnuFileReview"));
     mnuFileReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // The questions due again (Ctrl+D, which no box takes), and the question last
+    // answered here in an earlier run.
+    mnuFileDue = mnuThFile->addAction(QStringLiteral("Study &Due Questions\u2026"));
+    mnuFileDue->setObjectName(QStringLiteral("mnuFileDue"));
+    mnuFileDue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuFileContinue = mnuThFile->addAction(QStringLiteral("&Continue Where You Left Off"));
+    mnuFileContinue->setObjectName(QStringLiteral("mnuFileContinue"));
     // What the learner knows: the window (Ctrl+P, which no box takes as an editing
     // key), and the progress file and reset, which never touch the question bank.
     mnuThFile->addSeparator();
@@ -281,7 +289,8 @@ void FrmTheo::createMenus() {
     mnuHelpPrivileges->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("&About"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-    new WindowShortcuts(this, {mnuFileExam, mnuFileReview, mnuFileProgress, mnuHelpPrivileges});
+    new WindowShortcuts(this, {mnuFileExam, mnuFileReview, mnuFileDue, mnuFileProgress,
+                              mnuHelpPrivileges});
 }
 
 void FrmTheo::placeControls() {
@@ -429,6 +438,8 @@ void FrmTheo::wireHandlers() {
 
     connect(mnuFileExam, &QAction::triggered, this, &FrmTheo::mnuFileExam_Click);
     connect(mnuFileReview, &QAction::triggered, this, &FrmTheo::mnuFileReview_Click);
+    connect(mnuFileDue, &QAction::triggered, this, &FrmTheo::mnuFileDue_Click);
+    connect(mnuFileContinue, &QAction::triggered, this, &FrmTheo::mnuFileContinue_Click);
     connect(mnuFileProgress, &QAction::triggered, this, &FrmTheo::mnuFileProgress_Click);
     connect(mnuFileExportProgress, &QAction::triggered, this,
             &FrmTheo::mnuFileExportProgress_Click);

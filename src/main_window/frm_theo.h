@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QVector>
 #include <array>
 #include <memory>
 #include <vector>
@@ -37,6 +38,9 @@ class FrmProgress;
 class FrmTable;
 class OutlineShape;
 class ProgressRecords;
+class ProgressStore;
+struct ExamQuestion;
+struct ExamResult;
 class RandomDraw;
 
 // The program's one main window. Controls carry their layout names; handlers carry
@@ -126,6 +130,8 @@ public:
     QMenu* mnuThFile;
     QAction* mnuFileExam;
     QAction* mnuFileReview;
+    QAction* mnuFileDue;
+    QAction* mnuFileContinue;
     QAction* mnuFileProgress;
     QAction* mnuFileExportProgress;
     QAction* mnuFileImportProgress;
@@ -217,6 +223,22 @@ public:
     FrmProgress* existingFrmProgress() const;
     // The store of the learner's answers these work on; none while it is not open.
     void setProgressRecords(ProgressRecords* records);
+    // The records the progress window, export, import and reset work on: those given
+    // above, else the store beside the bank.
+    ProgressRecords* progressRecords();
+
+    // --- What the learner answered, kept between runs (progress/progress_recording.cpp)
+    void mnuFileDue_Click();
+    void mnuFileContinue_Click();
+    // The store beside the bank; its file is made at the first answer recorded.
+    ProgressStore* progressStore();
+    // Records one judged answer ("study", "exam" or "review"); a store that cannot
+    // record it is told once, and studying goes on as without one.
+    void recordAnswer(const QString& number, bool right, const QString& where);
+    void reportProgressStatus(const BankStatus& status);
+    // Records a finished practice exam and each of its answered questions.
+    void recordExam(const QVector<ExamQuestion>& paper, const QVector<int>& chosen,
+                    const ExamResult& result);
     // Fills an open progress window afresh from the bank and the store, as after an
     // answer is recorded; does nothing when the window is not open.
     void refreshFrmProgress();
@@ -280,6 +302,8 @@ private:
     AuxWindow<FrmReview> m_frmReview;
     AuxWindow<FrmProgress> m_frmProgress;
     ProgressRecords* m_progressRecords = nullptr;
+    std::unique_ptr<ProgressStore> m_progressStore;
+    bool m_toldProgressFailure = false;
     bool m_toldNoHintsTable = false;
     bool m_hintNotText = false; // the hint shown is stored other than as text: read-only
     bool m_toldHintNotText = false;

@@ -83,10 +83,10 @@ void FrmTheo::refreshFrmProgress() {
     }
     QVector<FileQuestion> questions;
     QVector<FileExam> exams;
-    if (m_progressRecords) {
-        BankStatus s = m_progressRecords->questions(questions);
+    if (progressRecords()) {
+        BankStatus s = progressRecords()->questions(questions);
         if (s)
-            s = m_progressRecords->exams(exams);
+            s = progressRecords()->exams(exams);
         if (!s) {
             // The window still shows the bank's topics, every question as new.
             m_dialogs.message(this, QStringLiteral("The recorded progress could not be read: "
@@ -104,7 +104,7 @@ void FrmTheo::refreshFrmProgress() {
 }
 
 void FrmTheo::mnuFileExportProgress_Click() {
-    if (!m_progressRecords) {
+    if (!progressRecords()) {
         m_dialogs.message(this, QStringLiteral("There is no progress to export: the progress "
                                                "store is not open."));
         return;
@@ -118,7 +118,7 @@ void FrmTheo::mnuFileExportProgress_Click() {
     if (path.isEmpty())
         return;
     const bool bank = sameFile(path, bankFile);
-    if (bank || sameFile(path, m_progressRecords->filePath())) {
+    if (bank || sameFile(path, progressRecords()->filePath())) {
         m_dialogs.message(this, QStringLiteral("Progress was not exported: %1 is the %2 itself. "
                                                "Choose another file.")
                                     .arg(native(path), bank ? QStringLiteral("question bank")
@@ -128,11 +128,11 @@ void FrmTheo::mnuFileExportProgress_Click() {
     QVector<FileQuestion> questions;
     QVector<FileExam> exams;
     QVector<FileAnswer> answers;
-    BankStatus s = m_progressRecords->questions(questions);
+    BankStatus s = progressRecords()->questions(questions);
     if (s)
-        s = m_progressRecords->exams(exams);
+        s = progressRecords()->exams(exams);
     if (s)
-        s = m_progressRecords->answers(answers);
+        s = progressRecords()->answers(answers);
     if (!s) {
         m_dialogs.message(this, QStringLiteral("Progress was not exported: the recorded progress "
                                                "could not be read: %1.")
@@ -156,7 +156,7 @@ void FrmTheo::mnuFileExportProgress_Click() {
 }
 
 void FrmTheo::mnuFileImportProgress_Click() {
-    if (!m_progressRecords) {
+    if (!progressRecords()) {
         m_dialogs.message(this, QStringLiteral("Progress cannot be imported: the progress store "
                                                "is not open."));
         return;
@@ -170,7 +170,7 @@ void FrmTheo::mnuFileImportProgress_Click() {
             this, QStringLiteral("Nothing was imported from %1: %2.").arg(native(path), reason));
     };
     if (sameFile(path, workingFile(BankSchema::fileName)) ||
-        sameFile(path, m_progressRecords->filePath())) {
+        sameFile(path, progressRecords()->filePath())) {
         refuse(QStringLiteral("it is the question bank or the progress store, not a progress "
                               "file"));
         return;
@@ -208,7 +208,7 @@ void FrmTheo::mnuFileImportProgress_Click() {
     int answersAdded = 0;
     int examsAdded = 0;
     if (BankStatus s =
-            m_progressRecords->merge(contents.answers, contents.exams, answersAdded, examsAdded);
+            progressRecords()->merge(contents.answers, contents.exams, answersAdded, examsAdded);
         !s) {
         refuse(QStringLiteral("the progress store refused it: %1").arg(s.reason()));
         return;
@@ -219,16 +219,16 @@ void FrmTheo::mnuFileImportProgress_Click() {
 }
 
 void FrmTheo::mnuFileResetProgress_Click() {
-    if (!m_progressRecords) {
+    if (!progressRecords()) {
         m_dialogs.message(this, QStringLiteral("There is no progress to reset: the progress "
                                                "store is not open."));
         return;
     }
     QVector<FileAnswer> answers;
     QVector<FileExam> exams;
-    BankStatus s = m_progressRecords->answers(answers);
+    BankStatus s = progressRecords()->answers(answers);
     if (s)
-        s = m_progressRecords->exams(exams);
+        s = progressRecords()->exams(exams);
     if (!s) {
         m_dialogs.message(this, QStringLiteral("Progress was not reset: the recorded progress "
                                                "could not be read: %1.")
@@ -274,7 +274,7 @@ void FrmTheo::mnuFileResetProgress_Click() {
     }
     if (!m_dialogs.askYesNo(this, question))
         return;
-    if (BankStatus r = m_progressRecords->reset(code); !r) {
+    if (BankStatus r = progressRecords()->reset(code); !r) {
         m_dialogs.message(this, QStringLiteral("Progress was not reset: %1. Nothing was "
                                                "removed.")
                                     .arg(r.reason()));

@@ -3,9 +3,18 @@
 // SPDX-License-Identifier: MIT
 
 #include "progress/csv_text.h"
+#include "progress/leitner_schedule.h"
 #include "progress/pass_chance.h"
 #include "progress/progress_figures.h"
 #include "progress/progress_file.h"
+#include "progress/progress_store.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QtTest>
 
@@ -31,6 +40,11 @@ private slots:
     void csvRows();
     void fileRoundTrip();
     void fileBadRows();
+    void schedule_data();
+    void schedule();
+    void storeKeepsAnswersAcrossRuns();
+    void storeRefusesFilesNotItsOwn();
+    void storeSurvivesAKillWhileRecording();
 };
 
 void TestProgressRules::atLeast_data() {
@@ -153,5 +167,154 @@ void TestProgressRules::fileBadRows() {
                  .refusal.isEmpty());
 }
 
-QTEST_APPLESS_MAIN(TestProgressRules)
+QTEST_GUILESS_MAIN(TestProgressRules)
 #include "test_progress_rules.moc"
+
+void TestProgressRules::schedule_data() {
+    // Answers as "day:R" or "day:W" (days after the first), then the state, the box and
+    // the day the question is due again.
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<int>("dueDay");
+    QTest::newRow("new") << QStringList{} << "new" << 0 << -1;
+    QTest::newRow("right once") << QStringList{"0:R"} << "learning" << 1 << 1;
+    QTest::newRow("wrong: due at once") << QStringList{"0:W"} << "learning" << 0 << 0;
+    QTest::newRow("cramming does not move up") << QStringList{"0:R", "0:R"} << "learning" << 1 << 1;
+    QTest::newRow("three due rights: known")
+        << QStringList{"0:R", "1:R", "3:R"} << "known" << 3 << 7;
+    QTest::newRow("wrong sends a known one back")
+        << QStringList{"0:R", "1:R", "3:R", "5:W"} << "learning" << 0 << 5;
+    QTest::newRow("late right still moves up one")
+        << QStringList{"0:R", "30:R"} << "learning" << 2 << 32;
+    QTest::newRow("the last box keeps its interval")
+        << QStringList{"0:R", "1:R", "3:R", "7:R", "15:R", "31:R"} << "known" << 5 << 47;
+}
+
+void TestProgressRules::schedule() {
+    QFETCH(QStringList, answers);
+    const QDateTime start = utc("2026-12-01T10:00:00.000");
+    LeitnerCard card;
+    for (const QString& answer : answers) {
+        const QStringList parts = answer.split(':');
+        LeitnerSchedule::answer(card, start.addDays(parts[0].toInt()), parts[1] == "R");
+    }
+    QCOMPARE(LeitnerSchedule::state(card), QFETCH(QString, state));
+    QCOMPARE(card.box, QFETCH(int, box));
+    const int dueDay = QFETCH(int, dueDay);
+    QCOMPARE(card.due, dueDay < 0 ? QDateTime() : start.addDays(dueDay));
+}
+
+void TestProgressRules::storeKeepsAnswersAcrossRuns() {
+    QTemporaryDir folder;
+    const QDateTime now = utc("2026-12-10T08:00:00.000");
+    {
+        ProgressStore store(folder.path());
+        QVector<FileAnswer> none;
+        QVERIFY(store.answers(none).ok()); // reading makes no file
+        QVERIFY(!QFile::exists(store.filePath()));
+        QVERIFY(store.record("G1A01", now.addDays(-3).addSecs(3600), true, "study").ok());
+        QVERIFY(store.record("G1A02", now.addDays(-2), false, "review").ok());
+        QVERIFY(store.record("G1A03", now.addSecs(-60), false, "study").ok());
+        QVERIFY(store.record("G1A03", now.addSecs(-60), false, "study").ok()); // same answer: once
+        QVERIFY(store.recordExam(FileExam{now, 26, 35, true, "G1 5/6"},
+                                 {FileAnswer{"G2A01", now, true, "exam"}})
+                    .ok());
+    }
+    ProgressStore store(folder.path()); // the next run
+    QVector<FileAnswer> answers;
+    QVERIFY(store.answers(answers).ok());
+    QCOMPARE(answers.size(), 4);
+    QVector<FileExam> exams;
+    QVERIFY(store.exams(exams).ok());
+    QCOMPARE(exams, (QVector<FileExam>{FileExam{now, 26, 35, true, "G1 5/6"}}));
+    // Due: the misses, the oldest first; G1A01 (due a day after) and G2A01 come later.
+    QStringList due;
+    QDateTime next;
+    QVERIFY(store.due(now, 25, due, next).ok());
+    QCOMPARE(due, (QStringList{"G1A02", "G1A01", "G1A03"}));
+    QVERIFY(store.due(now.addDays(-2).addSecs(60), 25, due, next).ok());
+    QCOMPARE(due, (QStringList{"G1A02"}));
+    QCOMPARE(next, now.addDays(-2).addSecs(3600));
+    QStringList missed;
+    QVERIFY(store.missedSinceRight(missed).ok());
+    QCOMPARE(missed, (QStringList{"G1A02", "G1A03"}));
+    QString last;
+    QVERIFY(store.lastStudyQuestion(last).ok());
+    QCOMPARE(last, QStringLiteral("G1A03"));
+    // A topic's reset leaves the others.
+    QVERIFY(store.reset("g1").ok());
+    QVERIFY(store.answers(answers).ok());
+    QCOMPARE(answers.size(), 1);
+}
+
+void TestProgressRules::storeRefusesFilesNotItsOwn() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(ProgressStore::fileName);
+    const QDateTime now = utc("2026-12-10T08:00:00.000");
+    // Another program's database, a damaged file and an empty one: refused with their
+    // name and reason, and left byte for byte as they were.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "foreign");
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec("CREATE TABLE notes(text)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("foreign");
+    QFile foreign(path);
+    QVERIFY(foreign.open(QIODevice::ReadOnly));
+    const QByteArray foreignBytes = foreign.readAll();
+    foreign.close();
+    const QList<QByteArray> contents{foreignBytes, QByteArray("not a database at all, ") * 300,
+                                     QByteArray()};
+    for (const QByteArray& bytes : contents) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        ProgressStore store(folder.path());
+        const BankStatus s = store.record("G1A01", now, true, "study");
+        QVERIFY(!s.ok());
+        QVERIFY2(s.reason().contains(QDir::toNativeSeparators(path)), qPrintable(s.reason()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        file.close();
+    }
+}
+
+void TestProgressRules::storeSurvivesAKillWhileRecording() {
+    QTemporaryDir folder;
+    {
+        ProgressStore store(folder.path()); // made before, so the child only records
+        QVERIFY(store.record("G1A01", utc("2026-12-01T00:00:00.000"), true, "study").ok());
+    }
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ProgressStore store(folder.path());
+        QDateTime when = utc("2026-12-02T00:00:00.000");
+        for (;;) {
+            when = when.addMSecs(1);
+            (void)store.record("G1A02", when, false, "study");
+        }
+    }
+    usleep(300 * 1000);
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ProgressStore store(folder.path());
+    QVector<FileAnswer> answers;
+    QVERIFY(store.answers(answers).ok());
+    QVERIFY(answers.size() > 1);
+    QVERIFY(store.record("G1A03", utc("2026-12-03T00:00:00.000"), true, "study").ok());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "check");
+        db.setDatabaseName(store.filePath());
+        QVERIFY(db.open());
+        QSqlQuery check(db);
+        QVERIFY(check.exec("PRAGMA integrity_check") && check.next());
+        QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+    }
+    QSqlDatabase::removeDatabase("check");
+}

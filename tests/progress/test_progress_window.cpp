@@ -3,6 +3,7 @@
 // reset after its confirmation.
 // SPDX-License-Identifier: MIT
 
+#include "exam/frm_review.h"
 #include "learner_actions.h"
 #include "main_window/frm_theo.h"
 #include "progress/frm_progress.h"
@@ -11,6 +12,8 @@
 #include "window_fixture.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QCryptographicHash>
 #include <QLabel>
 #include <QTableWidget>
@@ -114,6 +117,7 @@ private slots:
     void exportThenImportIntoAnEmptyStore();
     void refusesToOverwriteBankOrStore();
     void resetsATopicAfterConfirmation();
+    void answersComeBackInLaterRuns();
 };
 
 void TestProgressWindow::showsTopicsInSyllabusOrder() {
@@ -222,6 +226,37 @@ void TestProgressWindow::resetsATopicAfterConfirmation() {
     f.window->mnuFileResetProgress->trigger();
     QCOMPARE(records.recorded.size(), 2);
     QCOMPARE(records.taken.size(), 2);
+}
+
+// Answers of one run are recorded beside the bank, never in it, and come back in the
+// next: the miss is due and offered again by Review Missed; Continue goes back to it.
+void TestProgressWindow::answersComeBackInLaterRuns() {
+    WindowFixture f;
+    QVERIFY2(f.open(Shown::active), qPrintable(f.lastError));
+    const QByteArray bankBefore = bytesOf(f.bank.filePath());
+    QVERIFY(goTo(*f.window, "G0A02"));
+    f.window->Text5_Click(); // wrong: G0A02's answer is 2
+    QVERIFY(goTo(*f.window, "G1A01"));
+    f.window->Text7_Click(); // right
+    QVERIFY(f.restart());
+    QCOMPARE(bytesOf(f.bank.filePath()), bankBefore);
+    QCOMPARE(f.window->Combo2->count(), 0); // the missed list starts empty in every run
+    f.window->mnuFileDue_Click(); // the miss is due at once, the right one tomorrow
+    FrmReview* review = f.window->existingFrmReview();
+    QVERIFY(review && review->isVisible());
+    QCOMPARE(review->questions().size(), 1);
+    QCOMPARE(review->questions().first().number, QStringLiteral("G0A02"));
+    QVERIFY(review->lblJudgement->text().startsWith("Due again: 1 "));
+    QVERIFY(f.restart());
+    f.window->mnuFileReview_Click();
+    review = f.window->existingFrmReview();
+    QVERIFY(review && review->isVisible());
+    QCOMPARE(review->questions().size(), 1);
+    QVERIFY(review->lblJudgement->text().contains("missed in earlier runs"));
+    f.window->mnuFileContinue_Click();
+    QCOMPARE(f.window->Text1->text().trimmed(), QStringLiteral("G1A01"));
+    QVERIFY2(f.dialogs.messages.filter("not being kept").isEmpty(),
+             qPrintable(f.dialogs.messages.join('|')));
 }
 
 QTEST_MAIN(TestProgressWindow)
