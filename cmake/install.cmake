@@ -2,7 +2,7 @@
 #   bin/varnel-theory                    the launcher (makes the learner's working folder)
 #   bin/varnel-bank                      the bank builder
 #   libexec/varnel-theory/varnel-theory  the program, which the launcher starts
-#   share/varnel-theory/                 the default working folder's contents
+#   share/varnel-theory/<exam>/          each exam's default working folder's contents
 #   share/applications, metainfo, icons/hicolor, man/man1
 #   share/doc/varnel-theory/LICENSE      the MIT licence, which every copy carries
 # SPDX-License-Identifier: MIT
@@ -12,10 +12,13 @@ set(VARNEL_APP_ID org.varnel.VarnelTheory)
 install(TARGETS varnel-theory RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/varnel-theory)
 install(TARGETS varnel-bank RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${VARNEL_LAUNCHER} DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${VARNEL_DEFAULT_BANK_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory)
-# The pool text itself, for rebuilding a bank; in a subfolder, so the launcher does not
-# copy it into the learner's working folder.
-install(FILES ${VARNEL_DEFAULT_POOL} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/pools)
+foreach(exam IN LISTS VARNEL_EXAMS)
+  install(FILES ${VARNEL_DEFAULT_BANK_FILES_${exam}}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/${exam})
+endforeach()
+# The pool texts themselves, for rebuilding a bank; in a folder of their own, so the
+# launcher does not copy them into the learner's working folder.
+install(FILES ${VARNEL_DEFAULT_POOLS} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/pools)
 install(FILES resources/${VARNEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(resources/${VARNEL_APP_ID}.metainfo.xml ${VARNEL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VARNEL_APP_ID}.metainfo.xml

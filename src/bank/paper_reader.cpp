@@ -82,6 +82,20 @@ BankStatus PaperReader::rows(QVector<PaperRow>& rows) {
     return finished(what, query);
 }
 
+BankStatus PaperReader::figureStems(QStringList& stems) {
+    const QString what = QStringLiteral("the questions cannot be read");
+    QSqlQuery query(m_connection->db());
+    query.setForwardOnly(true);
+    // LIKE ignores the case of ASCII letters.
+    if (!query.exec(QStringLiteral("SELECT Question FROM \"%1\" WHERE Question LIKE '%figure%' "
+                                   "OR Question LIKE '%circuit in%' ORDER BY rowid")
+                        .arg(BankSchema::poolTable)))
+        return SqlFailure::status(what, query.lastError());
+    while (query.next())
+        stems << query.value(0).toString();
+    return finished(what, query);
+}
+
 BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {
     const QString what = QStringLiteral("a question cannot be read");
     QSqlQuery query(m_connection->db());

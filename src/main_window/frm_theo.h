@@ -12,6 +12,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -235,6 +236,9 @@ private:
 
     QString m_workingDir;
     Dialogs& m_dialogs;
+    // Whether the bank's pool names its figures in its text; asked once, when a
+    // question of the figure catalogue names none (display/figures.cpp).
+    std::optional<bool> m_bankNamesFigures;
     RandomDraw& m_draw;
     SharedModule m_shared;
     std::vector<std::unique_ptr<FieldBinding>> m_labelBindings;

@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(names.last(), QStringLiteral("Antennas And Feed Lines"));
     }
 
-    void fortySevenCodesAreRecognised() {
+    void fortyEightCodesAreRecognised() {
         int recognised = 0;
         for (QChar letter : QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
             for (int digit = 0; digit <= 9; ++digit) {
@@ -68,9 +68,14 @@ private slots:
                     QCOMPARE(*name, TopicCatalogue::names().at(digit));
                 }
             }
-        QCOMPARE(recognised, 47);
+        QCOMPARE(recognised, 48);
         QCOMPARE(*TopicCatalogue::nameForCode(QStringLiteral("T0")), QStringLiteral("RF Safety"));
         QVERIFY(!TopicCatalogue::nameForCode(QStringLiteral("N0")));
+        // Subelement 0 comes last, as the pools print it.
+        QCOMPARE(TopicCatalogue::syllabusCodes(QChar('E')).join(' '),
+                 QStringLiteral("E1 E2 E3 E4 E5 E6 E7 E8 E9 E0"));
+        QCOMPARE(TopicCatalogue::syllabusCodes(QChar('N')).size(), 9);
+        QVERIFY(TopicCatalogue::syllabusCodes(QChar('g')).isEmpty());
         QVERIFY(!TopicCatalogue::nameForCode(QStringLiteral("G")));
         QVERIFY(!TopicCatalogue::nameForCode(QStringLiteral("G5A")));
     }
@@ -85,6 +90,8 @@ private slots:
                                      << "T0A01";
         QTest::newRow("N RF Safety") << QChar('N') << "RF Safety"
                                      << "";
+        QTest::newRow("E RF Safety") << QChar('E') << "RF Safety"
+                                     << "E0A01";
         QTest::newRow("A RF Safety") << QChar('A') << "RF Safety"
                                      << "";
         QTest::newRow("N Practical Circuits") << QChar('N') << "Practical Circuits"
