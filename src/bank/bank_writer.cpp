@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
@@ -26,15 +27,31 @@ QVector<QStringList> derivedHints(const QVector<PoolQuestion>& questions) {
     return hints;
 }
 
-// Removes the temporary files that runs killed while writing into folder left behind.
-// A run still writing holds a lock on its own temporary file, so only abandoned ones go.
+// SQLite's rollback journal beside a temporary file.
+QString journalOf(const QString& part) {
+    return part + QStringLiteral("-journal");
+}
+
+// Removes the temporary files, and their journals, that runs killed while writing into
+// folder left behind. A run still writing holds a lock on its own temporary file, so
+// only abandoned ones go; a journal goes once its temporary file is gone.
 void removeAbandonedParts(const QDir& folder) {
-    static const QRegularExpression partName(QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}\\.part$"));
-    const QFileInfoList parts = folder.entryInfoList({QStringLiteral(".*.part")},
-                                                     QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    static const QRegularExpression partName(
+        QStringLiteral("^\\..+\\.[A-Za-z0-9]{6}\\.part(-journal)?$"));
+    const QFileInfoList parts =
+        folder.entryInfoList({QStringLiteral(".*.part"), QStringLiteral(".*.part-journal")},
+                             QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
+    // By name, so each temporary file comes before its journal.
     for (const QFileInfo& part : parts) {
-        if (!partName.match(part.fileName()).hasMatch())
+        const QRegularExpressionMatch match = partName.match(part.fileName());
+        if (!match.hasMatch())
             continue;
+        if (match.hasCaptured(1)) {
+            const QString owner = part.filePath().chopped(int(match.capturedLength(1)));
+            if (!QFileInfo::exists(owner))
+                QFile::remove(part.filePath());
+            continue;
+        }
         QFile file(part.filePath());
         if (file.open(QIODevice::ReadOnly) && ::flock(file.handle(), LOCK_EX | LOCK_NB) == 0)
             QFile::remove(part.filePath());
@@ -85,6 +102,8 @@ BankStatus BankWriter::write(const QString& path, QVector<PoolQuestion> question
     const QVector<QStringList> hints = derivedHints(questions);
     const BankFile::Rows rows{BankFile::rowsFrom(questions, poolRow), BankFile::rowsFrom(hints),
                               info};
+    // A journal SQLite could not remove would outlive the temporary file it belongs to.
+    const auto removeJournal = qScopeGuard([&] { QFile::remove(journalOf(tempPath)); });
     if (BankStatus filled = BankFile::create(tempPath, rows); !filled)
         return filled;
 

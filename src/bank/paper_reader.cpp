@@ -27,9 +27,9 @@ bool run(QSqlQuery& query, const QString& sql, const QVariant& value) {
 
 // A query ends early without a word when SQLite meets a damaged page: the error is
 // only found by asking after the last row.
-BankStatus finished(const QString& what, const QSqlQuery& query) {
+BankStatus finished(const QString& what, const QSqlQuery& query, const QSqlDatabase& db) {
     if (query.lastError().isValid())
-        return SqlFailure::status(what, query.lastError());
+        return SqlFailure::checkedStatus(what, query.lastError(), db);
     return BankStatus::success();
 }
 
@@ -57,14 +57,16 @@ BankStatus PaperReader::open() {
         return opened;
     QSqlDatabase& db = m_connection->db();
     if (!db.transaction())
-        return SqlFailure::status(QStringLiteral("the file cannot be read"), db.lastError());
+        return SqlFailure::checkedStatus(QStringLiteral("the file cannot be read"), db.lastError(),
+                                         db);
     // A bank without hints still serves for study, so it serves here too.
     QSqlQuery hints(db);
     if (!run(hints,
              QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? "
                             "COLLATE NOCASE"),
              BankSchema::hintsTable))
-        return SqlFailure::status(QStringLiteral("the file cannot be read"), hints.lastError());
+        return SqlFailure::checkedStatus(QStringLiteral("the file cannot be read"),
+                                         hints.lastError(), db);
     m_hasHints = hints.next();
     return BankStatus::success();
 }
@@ -75,11 +77,11 @@ BankStatus PaperReader::rows(QVector<PaperRow>& rows) {
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT rowid, GNumber, answer FROM \"%1\" ORDER BY rowid")
                         .arg(BankSchema::poolTable)))
-        return SqlFailure::status(what, query.lastError());
+        return SqlFailure::checkedStatus(what, query.lastError(), m_connection->db());
     while (query.next())
         rows << PaperRow{query.value(0).toLongLong(), query.value(1).toString(),
                          query.value(2).toString()};
-    return finished(what, query);
+    return finished(what, query, m_connection->db());
 }
 
 BankStatus PaperReader::figureStems(QStringList& stems) {
@@ -103,9 +105,9 @@ BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {
              QStringLiteral("SELECT %1 FROM \"%2\" WHERE rowid = ?")
                  .arg(BankSchema::poolFields().join(QStringLiteral(", ")), BankSchema::poolTable),
              rowId))
-        return SqlFailure::status(what, query.lastError());
+        return SqlFailure::checkedStatus(what, query.lastError(), m_connection->db());
     if (!query.next()) {
-        const BankStatus status = finished(what, query);
+        const BankStatus status = finished(what, query, m_connection->db());
         return status ? BankStatus::failure(what) : status;
     }
     record.number = trimSpaces(query.value(0).toString());
@@ -127,9 +129,9 @@ BankStatus PaperReader::hint(const QString& number, QString& hint) {
                             "ORDER BY rowid LIMIT 1")
                  .arg(BankSchema::hintsTable),
              number))
-        return SqlFailure::status(what, query.lastError());
+        return SqlFailure::checkedStatus(what, query.lastError(), m_connection->db());
     if (!query.next())
-        return finished(what, query);
+        return finished(what, query, m_connection->db());
     const QString text = query.value(0).toString();
     if (!text.trimmed().isEmpty())
         hint = text;

@@ -23,27 +23,47 @@ QString quoted(const QString& name) {
            QLatin1Char('"');
 }
 
+// The folder on the way to a file that the program may not enter, which hides the file
+// whether it exists or not; empty when there is none. A link on the way is followed, so
+// the folder named is the one that refuses, wherever the link leads.
+QString unenterableFolder(const QString& absolutePath, int linksFollowed = 0) {
+    const QStringList parts = absolutePath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString reached; // the deepest folder seen so far; the root is always seen
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString next = reached + QLatin1Char('/') + parts.at(i);
+        const QByteArray encoded = QFile::encodeName(next);
+        struct stat status {};
+        if (::stat(encoded.constData(), &status) == 0) {
+            reached = next;
+            continue;
+        }
+        if (errno != EACCES)
+            return QString();
+        constexpr int mostLinks = 40; // as the system's own limit, against loops
+        if (::lstat(encoded.constData(), &status) == 0 && S_ISLNK(status.st_mode) &&
+            linksFollowed < mostLinks) {
+            QStringList rest = parts.mid(i + 1);
+            rest.prepend(QFileInfo(next).symLinkTarget());
+            return unenterableFolder(rest.join(QLatin1Char('/')), linksFollowed + 1);
+        }
+        return reached.isEmpty() ? QStringLiteral("/") : reached;
+    }
+    return QString();
+}
+
+QString unenterableReason(const QString& folder) {
+    return QStringLiteral("the program may not enter the folder %1, so the file cannot be reached")
+        .arg(QDir::toNativeSeparators(folder));
+}
+
 // Why the program cannot see a file, or an empty text when it can: the file does not
-// exist, or a folder on its path may not be entered, which hides the file whether it
-// exists or not.
+// exist, or a folder on its path may not be entered.
 QString unseenFileReason(const QString& absolutePath) {
     struct stat file {};
     if (::stat(QFile::encodeName(absolutePath).constData(), &file) == 0)
         return QString();
-    QString reached; // the deepest folder seen so far; the root is always seen
-    for (const QString& part : absolutePath.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        const QString next = reached + QLatin1Char('/') + part;
-        struct stat status {};
-        if (::stat(QFile::encodeName(next).constData(), &status) != 0) {
-            if (errno == EACCES)
-                return QStringLiteral("the program may not enter the folder %1, so the file "
-                                      "cannot be reached")
-                    .arg(QDir::toNativeSeparators(reached.isEmpty() ? QStringLiteral("/")
-                                                                    : reached));
-            break;
-        }
-        reached = next;
-    }
+    if (const QString folder = unenterableFolder(absolutePath); !folder.isEmpty())
+        return unenterableReason(folder);
     return QStringLiteral("the file does not exist");
 }
 
@@ -65,7 +85,11 @@ BankStatus RecordSource::open(const QString& filePath) {
         return BankStatus::failure(QStringLiteral("it is not a file"));
     if (!info.isReadable())
         return BankStatus::failure(QStringLiteral("the file cannot be read"));
+    // SQLite would take an empty file for an empty database.
+    if (info.size() == 0)
+        return BankStatus::failure(QStringLiteral("the file is empty"));
 
+    m_path = info.absoluteFilePath();
     m_folder = QDir::toNativeSeparators(info.absolutePath());
     // mode=rw: a missing file is an error, never a new empty bank.
     m_connection = std::make_unique<BankConnection>(
@@ -121,6 +145,21 @@ BankStatus RecordSource::checkTable() {
             QStringLiteral("its \"%1\" is a view, not a table, and views stored in a bank are "
                            "not run")
                 .arg(m_table));
+    // Rows are found by their row numbers, which a WITHOUT ROWID table does not have.
+    if (!query.prepare(QStringLiteral("SELECT rowid FROM %1 LIMIT 0").arg(quoted(m_table)))) {
+        QSqlQuery sql(m_db);
+        if (sql.prepare(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = ? "
+                                       "COLLATE NOCASE AND type = 'table'"))) {
+            sql.addBindValue(m_table);
+            if (sql.exec() && sql.next() &&
+                sql.value(0).toString().contains(QStringLiteral("WITHOUT"), Qt::CaseInsensitive))
+                return BankStatus::failure(
+                    QStringLiteral("its table \"%1\" is a WITHOUT ROWID table, which the program "
+                                   "does not support")
+                        .arg(m_table));
+        }
+        return failure(QStringLiteral("it cannot be read as a database"), query);
+    }
     if (!query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table))))
         return failure(QStringLiteral("it cannot be read as a database"), query);
     QStringList present;
@@ -151,7 +190,17 @@ void RecordSource::bind(const QString& field, FieldBinding* binding) {
 }
 
 BankStatus RecordSource::failure(const QString& what, const QSqlQuery& query) const {
-    return SqlFailure::status(what, query.lastError(), m_folder);
+    return failure(what, query.lastError());
+}
+
+BankStatus RecordSource::failure(const QString& what, const QSqlError& error) const {
+    // SQLite takes a file it can no longer find at its path for one moved away; a folder
+    // on the path that may no longer be entered hides it just the same.
+    if (SqlFailure::isMoved(error))
+        if (const QString folder = unenterableFolder(m_path); !folder.isEmpty())
+            return BankStatus::failure(what + QStringLiteral(" because ") +
+                                       unenterableReason(folder));
+    return SqlFailure::checkedStatus(what, error, m_db, m_folder);
 }
 
 QSqlQuery& RecordSource::prepared(const QString& sql) {
@@ -285,6 +334,7 @@ BankStatus RecordSource::addNew(const QHash<QString, QString>& given) {
         return s;
     m_bookmark = m_rowId;
     m_newPending = true;
+    m_given = given;
     m_currentDeleted = false;
     showEmpty(given);
     return BankStatus::success();
@@ -299,7 +349,7 @@ BankStatus RecordSource::update() {
         return BankStatus::success();
     if (BankStatus s = m_newPending ? insertPending() : writeBack(); !s)
         return s;
-    return show(m_rowId);
+    return showAfterWrite();
 }
 
 BankStatus RecordSource::saveTyped() {
@@ -315,7 +365,14 @@ BankStatus RecordSource::saveTyped() {
     } else if (BankStatus s = updateChangedFields(); !s) {
         return s;
     }
-    return show(m_rowId);
+    return showAfterWrite();
+}
+
+BankStatus RecordSource::showAfterWrite() {
+    // What was written is in the file and already shown; reading it back only brings
+    // in how the file stored it, so a failed read tells of no lost change.
+    static_cast<void>(show(m_rowId));
+    return BankStatus::success();
 }
 
 BankStatus RecordSource::dropTyped() {
@@ -324,6 +381,17 @@ BankStatus RecordSource::dropTyped() {
         return BankStatus::success();
     }
     return hasCurrentRow() ? show(m_rowId) : BankStatus::success();
+}
+
+void RecordSource::settleTyped() {
+    for (const Bound& bound : m_bindings)
+        if (bound.binding->writesBack() && bound.binding->isChanged())
+            bound.binding->fill(bound.binding->text());
+}
+
+bool RecordSource::holdsText(const QString& field) const {
+    const QVariant value = m_shown.value(m_fields.indexOf(field));
+    return value.isNull() || value.typeId() == QMetaType::QString;
 }
 
 BankStatus RecordSource::deleteCurrent() {
@@ -393,22 +461,68 @@ BankStatus RecordSource::writeBack() {
 
 BankStatus RecordSource::insertPending() {
     QStringList names, marks;
+    QVector<QVariant> written;
     for (const QString& field : m_fields) {
         names << quoted(field);
         marks << QStringLiteral("?");
+        written << textFor(field);
     }
-    return runInTransaction([&] {
+    qint64 added = 0;
+    qint64 inserted = 0;
+    BankStatus status = runInTransaction([&] {
+        // Checked inside the write, so no other program can add the row in between.
+        if (BankStatus s = givenRowAdded(added); !s || added != 0)
+            return s;
         QSqlQuery& query = prepared(
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                 .arg(quoted(m_table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))));
         for (int i = 0; i < m_fields.size(); ++i)
-            query.bindValue(i, textFor(m_fields.at(i)));
+            query.bindValue(i, written.at(i));
         if (!query.exec())
             return failure(QStringLiteral("the new record could not be saved"), query);
-        m_rowId = query.lastInsertId().toLongLong();
-        m_newPending = false;
+        inserted = query.lastInsertId().toLongLong();
         return BankStatus::success();
     });
+    if (status && added != 0) {
+        // Another program's row is kept as it wrote it and becomes current; the typed
+        // text stays in the boxes, no longer counted as typed.
+        m_newPending = false;
+        m_rowId = added;
+        takeStoredAsShown();
+        return BankStatus::failure(
+            QStringLiteral("the new record was not saved because another program added one for "
+                           "it since it was started here"),
+            BankStatus::Kind::Conflict);
+    }
+    if (status) {
+        m_rowId = inserted;
+        m_newPending = false;
+        takeWrittenAsShown(written);
+    }
+    return status;
+}
+
+BankStatus RecordSource::givenRowAdded(qint64& result) {
+    result = 0;
+    if (m_given.isEmpty())
+        return BankStatus::success();
+    QStringList conditions;
+    QVector<QString> values;
+    for (auto it = m_given.cbegin(); it != m_given.cend(); ++it) {
+        conditions << quoted(it.key()) + QStringLiteral(" = ? COLLATE NOCASE");
+        values << it.value();
+    }
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE %2 ORDER BY rowid LIMIT 1")
+                      .arg(quoted(m_table), conditions.join(QStringLiteral(" AND "))));
+    for (const QString& value : values)
+        query.addBindValue(value);
+    return firstRowId(query, QStringLiteral("the new record could not be saved"), result);
+}
+
+void RecordSource::takeWrittenAsShown(const QVector<QVariant>& written) {
+    m_shown = written;
+    settleTyped();
 }
 
 BankStatus RecordSource::updateChangedFields() {
@@ -416,10 +530,12 @@ BankStatus RecordSource::updateChangedFields() {
     QStringList assignments, unchanged;
     QVector<QString> values;
     QVector<QVariant> shown;
+    QVector<QVariant> written = m_shown;
     for (qsizetype i = 0; i < m_fields.size(); ++i) {
         const QString& field = m_fields.at(i);
         if (!changed.contains(field))
             continue;
+        written[i] = changed.value(field);
         assignments << quoted(field) + QStringLiteral(" = ?");
         values << changed.value(field);
         // IS compares NULL too; the value is bound as it was read, type and all.
@@ -449,6 +565,8 @@ BankStatus RecordSource::updateChangedFields() {
     });
     if (!status && status.kind() == BankStatus::Kind::Conflict)
         takeStoredAsShown();
+    else if (status)
+        takeWrittenAsShown(written);
     return status;
 }
 
@@ -467,15 +585,20 @@ void RecordSource::takeStoredAsShown() {
 }
 
 BankStatus RecordSource::runInTransaction(const std::function<BankStatus()>& work) {
-    if (!m_db.transaction())
-        return SqlFailure::status(QStringLiteral("the question bank cannot be written"),
-                                  m_db.lastError());
+    // The statements are run here rather than through the driver's transaction calls,
+    // whose errors lose SQLite's result code: a lock or a full disk at the commit is a
+    // passing refusal like one at any other step. IMMEDIATE takes the write lock at
+    // once, so what the work reads first cannot change before it writes.
+    QSqlQuery control(m_db);
+    if (!control.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return failure(QStringLiteral("the question bank cannot be written"), control);
     BankStatus status = work();
-    if (status && !m_db.commit())
-        status =
-            SqlFailure::status(QStringLiteral("the change could not be saved"), m_db.lastError());
+    if (status && !control.exec(QStringLiteral("COMMIT")))
+        status = failure(QStringLiteral("the change could not be saved"), control);
+    // SQLite may have ended the transaction itself after a failure; then there is
+    // nothing to roll back, and the refusal says so harmlessly.
     if (!status)
-        m_db.rollback();
+        static_cast<void>(control.exec(QStringLiteral("ROLLBACK")));
     return status;
 }
 

@@ -20,6 +20,7 @@
 #include <optional>
 
 class FieldBinding;
+class QSqlError;
 
 // What a record source is about to do when it asks whether the current row may be left.
 enum class ValidateAction : qint16 {
@@ -94,17 +95,25 @@ public:
     BankStatus findFirst(const QString& criterion, FindMode mode = FindMode::Search);
     bool noMatch() const { return m_noMatch; }
     // Starts a new row, empty but for the given values (shown, not counted as typed),
-    // that is saved by update(), or by leaving it after text was typed into it.
+    // that is saved by update(), or by leaving it after text was typed into it. Given
+    // values name the row's owner: should another program have added a row with them
+    // meanwhile, saving it is refused as a conflict and that row becomes current.
     BankStatus addNew(const QHash<QString, QString>& given = {});
-    // Saves the pending new row, or the changed boxes of the current row.
+    // Saves the pending new row, or the changed boxes of the current row. A write that
+    // was committed is never reported as failed: should reading the row back fail, the
+    // boxes keep what was written.
     BankStatus update();
     // Writes back what was typed as leaving the row would, but stays on the row: the
     // changed boxes of the current row, or the pending new row when text was typed
-    // into it. Runs no validate step; with nothing typed, nothing is written.
+    // into it. Runs no validate step; with nothing typed, nothing is written. A
+    // committed write is success, as in update().
     BankStatus saveTyped();
     // Forgets what was typed: the boxes show the current row as stored (or the pending
     // row's given values) again, so leaving writes nothing.
     BankStatus dropTyped();
+    // Keeps what the boxes show but no longer counts it as typed, so leaving writes
+    // nothing: for text the learner may still copy after its save was refused for good.
+    void settleTyped();
     // Deletes the current row; the controls keep showing it until the next move.
     BankStatus deleteCurrent();
     // Reopens the table and makes its first row current.
@@ -112,6 +121,9 @@ public:
 
     bool hasCurrentRow() const { return m_rowId != 0 && !m_currentDeleted; }
     bool isNewPending() const { return m_newPending; }
+    // Whether the field of the row shown holds text or nothing. A value stored as a
+    // number or as raw bytes would come back altered from a box, so it is not for typing.
+    bool holdsText(const QString& field) const;
     const QString& table() const { return m_table; }
     const QStringList& fields() const { return m_fields; }
     // Whether the open file has a table or view of that name, in any letter case; true
@@ -131,7 +143,14 @@ private:
     bool validateAllows(ValidateAction action, bool offerSave);
     BankStatus writeBack();
     BankStatus insertPending();
+    // Inside the insert's transaction: the first row with the pending row's given values.
+    BankStatus givenRowAdded(qint64& result);
     BankStatus updateChangedFields();
+    // After a committed write of these values: the boxes show them, no longer counted as typed.
+    void takeWrittenAsShown(const QVector<QVariant>& written);
+    // Reads the current row back after a committed write; a failure leaves the written
+    // values shown and is no failure of the write.
+    BankStatus showAfterWrite();
     // After a conflict: the row as stored now is what was shown, and the boxes keep
     // their text without counting it as typed.
     void takeStoredAsShown();
@@ -151,11 +170,13 @@ private:
     // Runs a prepared query whose first column is a rowid; result is 0 when no row comes.
     BankStatus firstRowId(QSqlQuery& query, const QString& what, qint64& result);
     BankStatus failure(const QString& what, const QSqlQuery& query) const;
+    BankStatus failure(const QString& what, const QSqlError& error) const;
     QSqlQuery& prepared(const QString& sql);
 
     QString m_table;
     QStringList m_fields;
     std::unique_ptr<BankConnection> m_connection; // named after the table
+    QString m_path;                               // the file, as an absolute path
     QString m_folder;                             // the file's folder, named when it refuses a save
     QSqlDatabase m_db;
     int m_busyTimeoutMs = busyTimeoutMs;
@@ -169,6 +190,7 @@ private:
     qint64 m_rowId = 0;    // 0: no current row
     qint64 m_bookmark = 0; // the row that was current when a new row was started
     bool m_newPending = false;
+    QHash<QString, QString> m_given; // the values the pending new row was started with
     bool m_currentDeleted = false;
     bool m_noMatch = false;
 };

@@ -3,7 +3,9 @@
 // SPDX-License-Identifier: MIT
 #include "bank/sql_failure.h"
 
+#include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 
 namespace {
 
@@ -11,8 +13,10 @@ namespace {
 constexpr int sqliteBusy = 5;
 constexpr int sqliteLocked = 6;
 constexpr int sqliteReadOnly = 8;
+constexpr int sqliteIoError = 10;
 constexpr int sqliteCorrupt = 11;
 constexpr int sqliteFull = 13;
+constexpr int sqliteCannotOpen = 14;
 constexpr int sqliteNotADatabase = 26;
 // The extended code of a read-only file whose folder refuses the journal beside it.
 constexpr int sqliteReadOnlyDirectory = sqliteReadOnly | (6 << 8);
@@ -40,12 +44,22 @@ bool isBusy(const QSqlError& error) {
     return code == sqliteBusy || code == sqliteLocked;
 }
 
+bool isMoved(const QSqlError& error) {
+    return fullCode(error) == sqliteReadOnlyMoved;
+}
+
+bool isDamage(const QSqlError& error) {
+    const int code = primaryCode(error);
+    return code == sqliteCorrupt || code == sqliteNotADatabase;
+}
+
 bool canPass(const QSqlError& error) {
-    return isBusy(error) || primaryCode(error) == sqliteFull;
+    const int code = primaryCode(error);
+    return isBusy(error) || code == sqliteFull || code == sqliteIoError || code == sqliteCannotOpen;
 }
 
 QString cause(const QSqlError& error, const QString& folder) {
-    if (fullCode(error) == sqliteReadOnlyMoved)
+    if (isMoved(error))
         return QStringLiteral("the file was moved or replaced since the program opened it");
     if (isBusy(error))
         return QStringLiteral("another program is using the file; try again when that "
@@ -62,6 +76,10 @@ QString cause(const QSqlError& error, const QString& folder) {
         return QStringLiteral("the file is read-only");
     case sqliteFull:
         return QStringLiteral("the disk is full");
+    case sqliteIoError:
+    case sqliteCannotOpen:
+        // Most often a failing or removed disk, or a network folder that went away.
+        return QStringLiteral("the system could not write or read the file or its journal");
     case sqliteCorrupt:
     case sqliteNotADatabase:
         return QStringLiteral("the file is damaged");
@@ -79,6 +97,20 @@ BankStatus status(const QString& what, const QSqlError& error, const QString& fo
         error.databaseText().isEmpty() ? error.text().trimmed() : error.databaseText();
     return BankStatus::failure(
         detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QLatin1Char(')'), kind);
+}
+
+BankStatus checkedStatus(const QString& what, const QSqlError& error, const QSqlDatabase& db,
+                         const QString& folder) {
+    if (!isDamage(error) || !db.isOpen())
+        return status(what, error, folder);
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next() ||
+        check.value(0).toString() != QLatin1String("ok"))
+        return status(what, error, folder);
+    return BankStatus::failure(
+        what + QStringLiteral(" because the file could not be read, though SQLite's check finds "
+                              "it whole; try again"),
+        BankStatus::Kind::Passing);
 }
 
 } // namespace SqlFailure

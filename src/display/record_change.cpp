@@ -1,6 +1,7 @@
 // FrmTheo's handlers for the question change: the labels over their boxes, the topic box, the hint
 // look-up, the Hint button and menu, and the validate step.
 // SPDX-License-Identifier: MIT
+#include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/text_rules.h"
 #include "drill/topic_catalogue.h"
@@ -20,7 +21,11 @@
 
 namespace {
 
-enum class HintBox { Note, NoHint, NoHintsTable };
+const QString notTextHint = QStringLiteral(
+    "This hint is not stored as text in the question bank, so it is shown as it is and "
+    "cannot be edited here.");
+
+enum class HintBox { Note, NoHint, NoHintsTable, NotText };
 
 // The hint box takes typing only where a note can go into a row of its own question.
 void setUpHintBox(QPlainTextEdit* box, HintBox state) {
@@ -35,6 +40,9 @@ void setUpHintBox(QPlainTextEdit* box, HintBox state) {
         break;
     case HintBox::NoHintsTable:
         say = QStringLiteral("This question bank holds no hints or notes.");
+        break;
+    case HintBox::NotText:
+        say = notTextHint;
         break;
     }
     // The box is one line high, so the grey text wraps out of sight; the tooltip and a
@@ -94,8 +102,20 @@ void FrmTheo::lookUpHint() {
     if (!hints.hasCurrentRow() && !trimmed.isEmpty() && trimmed == number &&
         parseCriterion(criterion, hints.fields()))
         reportBankStatus(hints.addNew({{QStringLiteral("GN"), trimmed}}));
-    setUpHintBox(Text10,
-                 hints.hasCurrentRow() || hints.isNewPending() ? HintBox::Note : HintBox::NoHint);
+    // A hint stored as a number or as raw bytes would be written back as altered text.
+    m_hintNotText = hints.hasCurrentRow() && !hints.holdsText(BankSchema::hintFields().last());
+    setUpHintBox(Text10, m_hintNotText                                   ? HintBox::NotText
+                         : hints.hasCurrentRow() || hints.isNewPending() ? HintBox::Note
+                                                                         : HintBox::NoHint);
+    if (m_hintNotText && Text10->isVisible())
+        tellHintNotText();
+}
+
+void FrmTheo::tellHintNotText() {
+    if (m_toldHintNotText)
+        return;
+    m_toldHintNotText = true;
+    m_dialogs.message(this, notTextHint);
 }
 
 void FrmTheo::Command8_Click() {
@@ -105,6 +125,8 @@ void FrmTheo::Command8_Click() {
         m_dialogs.message(this, QStringLiteral("This question bank has no table \"Hints\", so it "
                                                "shows no hints and notes cannot be saved in it."));
     }
+    if (m_hintNotText)
+        tellHintNotText();
 }
 
 void FrmTheo::Data1_Validate(qint16& Action, qint16& Save) {
@@ -128,8 +150,8 @@ bool FrmTheo::saveTypedHint(HintLeaving leaving) {
         // longer counted as typed, so that moving on again leaves both as they are.
         m_dialogs.message(
             this,
-            QStringLiteral("Your note was not saved: another program changed the note of "
-                           "this question since it was shown here, and that note is kept.") +
+            QStringLiteral("Your note was not saved: another program saved a note for this "
+                           "question since it was shown here, and that note is kept.") +
                 (question ? QStringLiteral(" Your text stays in the hint box so that you "
                                            "can copy it; moving on leaves that note as it is.")
                           : QString()));
@@ -141,11 +163,14 @@ bool FrmTheo::saveTypedHint(HintLeaving leaving) {
                                     .arg(saved.reason()));
         return false;
     }
-    m_dialogs.message(this, QStringLiteral("Your note cannot be kept: %1.").arg(saved.reason()));
-    // Told once: leaving the question does not try again. Should even re-reading the
-    // row fail, the look-up that follows tells it, and still goes on.
-    static_cast<void>(hints.dropTyped());
-    return true;
+    m_dialogs.message(this, QStringLiteral("Your note cannot be kept: %1.").arg(saved.reason()) +
+                                (question ? QStringLiteral(" Your text stays in the hint box so "
+                                                           "that you can copy it; moving on "
+                                                           "leaves it unsaved.")
+                                          : QString()));
+    // Told once: the text no longer counts as typed, so moving on again does not try again.
+    hints.settleTyped();
+    return !question;
 }
 
 void FrmTheo::mnuHelpHint_Click() {

@@ -227,12 +227,14 @@ private:
     // a new row that takes a note typed for it (display/record_change.cpp).
     void lookUpHint();
     // Writes back the note typed in the hint box, telling the learner when that is
-    // refused. True when the question may change: saved, nothing typed, or refused for
-    // good (the note is dropped). False when the learner should stay with the note in
-    // the box: a refusal that can pass, or another program's change to that note.
+    // refused. True when the question may change: saved, nothing typed, or a refusal
+    // already told once. A refusal keeps the question with the note in its box: one that
+    // can pass until it is saved, any other once, so that the note can be copied.
     // Leaving the program always goes on.
     enum class HintLeaving { Question, Program };
     bool saveTypedHint(HintLeaving leaving);
+    // Says once a session that a hint stored other than as text cannot be edited.
+    void tellHintNotText();
 
     QString m_workingDir;
     Dialogs& m_dialogs;
@@ -248,6 +250,8 @@ private:
     AuxWindow<FrmExam> m_frmExam;
     AuxWindow<FrmReview> m_frmReview;
     bool m_toldNoHintsTable = false;
+    bool m_hintNotText = false; // the hint shown is stored other than as text: read-only
+    bool m_toldHintNotText = false;
 };
 
 #endif

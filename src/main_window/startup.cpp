@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -60,6 +61,11 @@ BankStatus FrmTheo::openQuestionBank() {
     }
     if (BankStatus s = Data1->recordset().moveFirst(); !s)
         return failed(s);
+    // A first question without a number leaves the number box empty, which raises no
+    // change; its look-up still moves the hint source off the first hint row, so that
+    // nothing typed for this question reaches another's note.
+    if (Text1->text().isEmpty())
+        lookUpHint();
     return BankStatus::success();
 }
 

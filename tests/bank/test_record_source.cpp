@@ -1,10 +1,12 @@
 // The record source: row order, moves at both ends, searches, write-back of changed
 // boxes, new and deleted rows, refused saves, files that are not a question bank, banks
-// that hold triggers or lack indexes, and folders the program may not write or enter.
+// that hold triggers or lack indexes, a damaged row, and folders the program may not write
+// or enter.
 // SPDX-License-Identifier: MIT
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/field_binding.h"
+#include "bank/paper_reader.h"
 #include "bank/record_source.h"
 #include "bank_fixture.h"
 
@@ -19,31 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-// A bound box that the test types into.
-class FakeBox : public FieldBinding {
-public:
-    bool fill(const QString& value) override {
-        ++fills;
-        changed = false;
-        const bool differs = value != shown;
-        shown = value;
-        return differs;
-    }
-    void notifyChanged() override { ++notifications; }
-    bool writesBack() const override { return true; }
-    bool isChanged() const override { return changed; }
-    QString text() const override { return shown; }
-    void type(const QString& value) {
-        shown = value;
-        changed = true;
-    }
-
-    QString shown;
-    bool changed = false;
-    int fills = 0;
-    int notifications = 0;
-};
 
 // Lets permission bits bind this thread even when it runs as root (as the tests do in
 // CI) by dropping, or giving back, the capabilities that override them.
@@ -397,7 +374,7 @@ private slots:
         QTest::newRow("missing") << QByteArray() << QStringList() << "does not exist";
         QTest::newRow("not a database") << QByteArray("Standard Jet DB\0\0\0 not really", 30)
                                         << QStringList() << "cannot be read as a database";
-        QTest::newRow("empty file") << QByteArray("") << QStringList() << "no table \"pool\"";
+        QTest::newRow("empty file") << QByteArray("") << QStringList() << "the file is empty";
         QTest::newRow("no pool table")
             << QByteArray("sql") << QStringList{QStringLiteral("CREATE TABLE Hints (GN, hints)")}
             << "no table \"pool\"";
@@ -410,6 +387,11 @@ private slots:
             << QStringList{QStringLiteral("CREATE TABLE q (GNumber, Question, answer, A, B, C, D)"),
                            QStringLiteral("CREATE VIEW pool AS SELECT * FROM q")}
             << "its \"pool\" is a view, not a table";
+        QTest::newRow("pool without row numbers")
+            << QByteArray("sql")
+            << QStringList{QStringLiteral("CREATE TABLE pool (GNumber PRIMARY KEY, Question, "
+                                          "answer, A, B, C, D) WITHOUT ROWID")}
+            << "its table \"pool\" is a WITHOUT ROWID table, which the program does not support";
     }
     void refusesFilesThatAreNoQuestionBank() {
         QFETCH(QByteArray, content);
@@ -470,6 +452,27 @@ private slots:
         QCOMPARE(bank->column(QStringLiteral("Hints"), QStringLiteral("GN")).size(), 3);
     }
 
+    void damagedRowIsToldByEveryReader() {
+        // Only one question's long choice reaches the damaged page.
+        QVector<TestQuestion> qs = TestBank::sampleQuestions();
+        qs[4].d = QString(20000, QLatin1Char('Z'));
+        QVERIFY(bank->write(qs, TestBank::sampleHints()));
+        QVERIFY(bank->damagePageHolding(QByteArray(40, 'Z')));
+        const QString damaged = QStringLiteral("because the file is damaged");
+        PaperReader reader(bank->filePath());
+        QVector<PaperRow> rows;
+        QVERIFY(reader.open() && reader.rows(rows));
+        for (const PaperRow& row : rows) {
+            PaperRecord record;
+            const BankStatus read = reader.record(row.rowId, record);
+            QCOMPARE(read.reason().contains(damaged), row.number == qs[4].number);
+        }
+        PoolCursor c;
+        QVERIFY(c.source.open(bank->filePath()));
+        QVERIFY(c.source.findFirst(QStringLiteral("GNumber = '%1'").arg(qs[3].number)));
+        const BankStatus moved = c.source.moveNext();
+        QVERIFY2(moved.reason().contains(damaged), qPrintable(moved.reason()));
+    }
     void folderPermissionsAreNamedTruly() {
         const QString folder = bank->folder();
         const auto restore = qScopeGuard([&] {
@@ -489,12 +492,27 @@ private slots:
                                                .arg(QDir::toNativeSeparators(folder))),
                  qPrintable(refused.reason()));
         c.source.close();
-        // A folder that cannot be entered hides the file, which may well exist.
+        // A folder that cannot be entered hides the file, which may well exist: so too
+        // while the file is open, and behind a link from a folder that can be entered.
+        const QString notEnter = QStringLiteral("may not enter the folder %1");
+        QVERIFY(
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(c.source.open(bank->filePath()) && c.source.moveFirst());
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner));
+        c.box("Question").type(QStringLiteral("Typed"));
+        const BankStatus hiddenOpen = c.source.moveNext();
+        QVERIFY2(hiddenOpen.reason().contains(notEnter.arg(QDir::toNativeSeparators(folder))),
+                 qPrintable(hiddenOpen.reason()));
+        c.source.close();
         const BankStatus hidden = c.source.open(bank->filePath());
-        QVERIFY2(hidden.reason().contains(QStringLiteral("may not enter the folder %1")
-                                              .arg(QDir::toNativeSeparators(folder))),
+        QVERIFY2(hidden.reason().contains(notEnter.arg(QDir::toNativeSeparators(folder))),
                  qPrintable(hidden.reason()));
+        QTemporaryDir working;
+        const QString link = QDir(working.path()).filePath(BankSchema::fileName);
+        QVERIFY(QFile::link(bank->filePath(), link));
+        const BankStatus linked = c.source.open(link);
+        QVERIFY2(linked.reason().contains(notEnter.arg(QDir::toNativeSeparators(folder))),
+                 qPrintable(linked.reason()));
     }
 
 private:

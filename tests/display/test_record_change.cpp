@@ -42,6 +42,7 @@ private slots:
     void topicAndHintOfNumber();
     void blankRecordSkipsHintAndFigure();
     void noteOnQuestionWithoutHintAddsOnlyItsRow();
+    void numberlessFirstQuestionAndBytesHintEditNothing();
     void hintStates_data();
     void hintStates();
     void typedHintIsSavedAndKept();
@@ -170,12 +171,41 @@ void TestRecordChange::noteOnQuestionWithoutHintAddsOnlyItsRow() {
     QCOMPARE(w.Text10->placeholderText(), QStringLiteral("Type your own note for this question."));
     QVERIFY(press(w.Command8));
     QTest::keyClicks(w.Text10, QStringLiteral("My own note"));
+    // Page Down and Page Up scroll the box, at its end too: reading never leaves the question.
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp})
+        QTest::keyClick(w.Text10, key);
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
     QVERIFY(w.Data1->recordset().moveNext().ok()); // G5A01
     QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("GN")),
              (QStringList{"G0A02", "G1A01", "G5A01", "G1A02"}));
     QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
              (QStringList{"Hint for G0A02", "See section 97.301(d).", "Ohm's law", "My own note"}));
     QVERIFY(fx.dialogs.messages.isEmpty());
+}
+
+void TestRecordChange::numberlessFirstQuestionAndBytesHintEditNothing() {
+    WindowFixture fx(plainQuestions({QString(), QStringLiteral("G1A01")}),
+                     {{QStringLiteral("G0A03"), QStringLiteral("first hint row")},
+                      {QStringLiteral("G1A01"), QString()}});
+    QVERIFY(fx.bank.exec({QStringLiteral("UPDATE Hints SET hints = CAST('raw bytes' AS BLOB) "
+                                         "WHERE GN = 'G1A01'")}));
+    QVERIFY2(fx.open(), qPrintable(fx.lastError));
+    FrmTheo& w = *fx.window;
+    const QByteArray before = fileHash(fx.bank.filePath());
+    // The first question has no number: its box shows no other question's hint.
+    QCOMPARE(w.Text10->toPlainText(), QString());
+    QVERIFY(w.Text10->isReadOnly());
+    w.Text10->setPlainText(QStringLiteral("put there without a number"));
+    QVERIFY(w.Data1->recordset().moveNext().ok());
+    // A hint stored as bytes is shown, never written back, and said once.
+    QCOMPARE(w.Text10->toPlainText(), QStringLiteral("raw bytes"));
+    QVERIFY(w.Text10->isReadOnly());
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(press(w.Command8));
+    QCOMPARE(fx.dialogs.messages.size(), 1);
+    QVERIFY(fx.dialogs.messages.first().contains(QStringLiteral("not stored as text")));
+    QVERIFY(w.Data1->recordset().moveFirst().ok());
+    QCOMPARE(fileHash(fx.bank.filePath()), before);
 }
 
 void TestRecordChange::hintStates_data() {
@@ -244,7 +274,7 @@ void TestRecordChange::typedHintIsSavedAndKept() {
 
 void TestRecordChange::refusedNoteSave_data() {
     QTest::addColumn<QString>("number");
-    QTest::addColumn<QString>("otherProgram"); // what another program does meanwhile
+    QTest::addColumn<QString>("otherProgram"); // what another program does meanwhile (a; b)
     QTest::addColumn<QString>("told");
     QTest::addColumn<bool>("stays");     // the question, with the note in its box
     QTest::addColumn<QString>("stored"); // the question's note in the end
@@ -253,18 +283,27 @@ void TestRecordChange::refusedNoteSave_data() {
     QTest::newRow("read-only file")
         << "G1A01"
         << "read-only"
-        << "cannot be kept: the record could not be saved because " << false << hint;
+        << "cannot be kept: the question bank cannot be written because the file is read-only"
+        << true << hint;
     QTest::newRow("file replaced on disk") << "G1A01"
                                            << "replace"
-                                           << "the file was moved or replaced" << false << hint;
+                                           << "the file was moved or replaced" << true << hint;
     QTest::newRow("write lock, hint row") << "G1A01"
                                           << "BEGIN IMMEDIATE" << busy << true << "Typed note";
     QTest::newRow("write lock, new note") << "G1A02"
                                           << "BEGIN IMMEDIATE" << busy << true << "Typed note";
+    // A reader's shared lock lets the change be made but not committed.
+    QTest::newRow("read lock at the commit")
+        << "G1A01"
+        << "BEGIN; SELECT count(*) FROM Hints" << busy << true << "Typed note";
     QTest::newRow("another program changed the hint")
         << "G1A01"
         << "UPDATE Hints SET hints = 'Changed elsewhere' WHERE GN = 'G1A01'"
-        << "another program changed" << true << "Changed elsewhere";
+        << "another program saved a note" << true << "Changed elsewhere";
+    QTest::newRow("another program added the note")
+        << "G1A02"
+        << "INSERT INTO Hints (GN, hints) VALUES ('G1A02', 'Added elsewhere')"
+        << "another program saved a note" << true << "Added elsewhere";
 }
 
 void TestRecordChange::refusedNoteSave() {
@@ -293,7 +332,9 @@ void TestRecordChange::refusedNoteSave() {
                 QVERIFY(QSqlQuery(QSqlDatabase::database(name))
                             .exec(QStringLiteral("PRAGMA query_only = 1")));
     } else {
-        QVERIFY(other.open() && QSqlQuery(other).exec(otherProgram));
+        QVERIFY(other.open());
+        for (const QString& statement : otherProgram.split(QLatin1Char(';')))
+            QVERIFY(QSqlQuery(other).exec(statement));
     }
     QVERIFY(w.Data1->recordset().moveNext().ok());
     QCOMPARE(w.Text1->text() == number, stays);

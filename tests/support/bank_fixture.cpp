@@ -170,3 +170,19 @@ bool TestBank::damageLastPoolPage() {
     bytes.replace(leaf, 8, QByteArray(8, '\xff'));
     return file.seek(0) && file.write(bytes) == bytes.size();
 }
+
+bool TestBank::damagePageHolding(const QByteArray& marker) {
+    QFile file(filePath());
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    const qint64 pageSize =
+        static_cast<quint8>(bytes.at(16)) << 8 | static_cast<quint8>(bytes.at(17));
+    for (qint64 page = pageSize; pageSize >= 512 && page + pageSize <= bytes.size();
+         page += pageSize)
+        if (bytes.mid(page + 4, marker.size()) == marker) {
+            bytes.replace(page, pageSize, QByteArray(pageSize, '\xff'));
+            return file.seek(0) && file.write(bytes) == bytes.size();
+        }
+    return false;
+}

@@ -4,6 +4,8 @@
 #ifndef VARNEL_TESTS_SUPPORT_BANK_FIXTURE_H
 #define VARNEL_TESTS_SUPPORT_BANK_FIXTURE_H
 
+#include "bank/field_binding.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -47,6 +49,9 @@ public:
     // Overwrites the header of the last leaf page of table pool, as a failing disk
     // would: the rows before it still read. False when pool fills only one page.
     bool damageLastPoolPage();
+    // Overwrites the first page, after the header page, whose content begins with marker
+    // (an overflow page of a long text, past its 4-byte link), as a failing disk would.
+    bool damagePageHolding(const QByteArray& marker);
 
     // A small General-class bank: a few questions of several topics with some hints.
     static QVector<TestQuestion> sampleQuestions();
@@ -54,6 +59,31 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// A bound box that a test types into.
+class FakeBox : public FieldBinding {
+public:
+    bool fill(const QString& value) override {
+        ++fills;
+        changed = false;
+        const bool differs = value != shown;
+        shown = value;
+        return differs;
+    }
+    void notifyChanged() override { ++notifications; }
+    bool writesBack() const override { return true; }
+    bool isChanged() const override { return changed; }
+    QString text() const override { return shown; }
+    void type(const QString& value) {
+        shown = value;
+        changed = true;
+    }
+
+    QString shown;
+    bool changed = false;
+    int fills = 0;
+    int notifications = 0;
 };
 
 // Questions given as number and answer field; stems and choices name their number

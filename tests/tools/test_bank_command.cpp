@@ -109,6 +109,8 @@ void TestBankCommand::init() {
 void TestBankCommand::roundTrip() {
     QVERIFY(writeFile(path("pool.txt"), samplePool()));
     QVERIFY(writeFile(path(".other.mdb.x1Y2z3.part"), "left by a run that was killed"));
+    QVERIFY(writeFile(path(".other.mdb.x1Y2z3.part-journal"), "and its journal"));
+    QVERIFY(writeFile(path(".other.mdb.a1B2c3.part-journal"), "a journal left alone"));
     const QString bank = path(BankSchema::fileName);
     const RunResult run = runTool({"--out", bank, path("pool.txt")});
     QVERIFY2(run.status == 0, qPrintable(run.err));
