@@ -92,10 +92,10 @@ BankStatus PaperReader::figureStems(QStringList& stems) {
     if (!query.exec(QStringLiteral("SELECT Question FROM \"%1\" WHERE Question LIKE '%figure%' "
                                    "OR Question LIKE '%circuit in%' ORDER BY rowid")
                         .arg(BankSchema::poolTable)))
-        return SqlFailure::status(what, query.lastError());
+        return SqlFailure::checkedStatus(what, query.lastError(), m_connection->db());
     while (query.next())
         stems << query.value(0).toString();
-    return finished(what, query);
+    return finished(what, query, m_connection->db());
 }
 
 BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {

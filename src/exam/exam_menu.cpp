@@ -75,3 +75,7 @@ FrmExam* FrmTheo::frmExam() {
 FrmExam* FrmTheo::existingFrmExam() const {
     return m_frmExam.existing();
 }
+
+bool FrmTheo::mayLeave() {
+    return true; // nothing the study window opens is lost by leaving it
+}

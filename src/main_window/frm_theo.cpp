@@ -242,6 +242,16 @@ void FrmTheo::createMenus() {
     mnuFileReview = mnuThFile->addAction(QStringLiteral("&Review Missed\u2026"));
     mnuFileReview->setObjectName(QStringLiteral("mnuFileReview"));
     mnuFileReview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuThFile->addSeparator();
+    const char* const studyNames[] = {"mnuFileStudyTechnician", "mnuFileStudyGeneral",
+                                      "mnuFileStudyExtra"};
+    const char* const studyTexts[] = {"Study &Technician", "Study &General", "Study Extr&a"};
+    for (std::size_t i = 0; i < mnuFileStudy.size(); ++i) {
+        mnuFileStudy[i] = mnuThFile->addAction(QString::fromLatin1(studyTexts[i]));
+        mnuFileStudy[i]->setObjectName(QString::fromLatin1(studyNames[i]));
+        mnuFileStudy[i]->setEnabled(false); // until the program knows how to start another
+    }
+    mnuThFile->addSeparator();
     mnuFileExit = mnuThFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -391,6 +401,9 @@ void FrmTheo::wireHandlers() {
     connect(mnuFileExam, &QAction::triggered, this, &FrmTheo::mnuFileExam_Click);
     connect(mnuFileReview, &QAction::triggered, this, &FrmTheo::mnuFileReview_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FrmTheo::mnuFileExit_Click);
+    for (std::size_t i = 0; i < mnuFileStudy.size(); ++i)
+        connect(mnuFileStudy[i], &QAction::triggered, this,
+                [this, i] { mnuFileStudy_Click(Examinations::all[i]); });
     // The menu item's handler inverts the check mark itself, so the toggle Qt makes
     // on a checkable item is undone first.
     connect(mnuHelpHint, &QAction::triggered, this, [this] {

@@ -3,6 +3,7 @@
 #include "bank/text_rules.h"
 #include "drill/answer_placement.h"
 #include "drill/topic_catalogue.h"
+#include "widgets/examination.h"
 
 #include <QtTest>
 #include <set>
@@ -109,6 +110,28 @@ private slots:
         QFETCH(QString, code);
         const auto result = TopicCatalogue::startCode(letter, topic);
         QCOMPARE(result.value_or(QString()), code);
+    }
+
+    void examOption_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("exam"); // empty: refused
+        QTest::newRow("none") << QStringList{} << "general";
+        QTest::newRow("technician") << QStringList{"--exam", "technician"} << "technician";
+        QTest::newRow("joined") << QStringList{"--exam=extra"} << "extra";
+        QTest::newRow("Qt's own") << QStringList{"-platform", "xcb", "--exam", "extra"} << "extra";
+        QTest::newRow("capital") << QStringList{"--exam", "Extra"} << "";
+        QTest::newRow("no value") << QStringList{"--exam"} << "";
+        QTest::newRow("empty") << QStringList{"--exam="} << "";
+    }
+    void examOption() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, exam);
+        const auto options = Examinations::parseArguments(arguments);
+        QCOMPARE(options.error.isEmpty(), !exam.isEmpty());
+        if (exam.isEmpty())
+            QVERIFY(options.error.contains(QStringLiteral("technician, general or extra")));
+        else
+            QCOMPARE(Examinations::optionValue(options.exam), exam);
     }
 
     void trimRemovesOnlySpaces() {
