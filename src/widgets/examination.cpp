@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/examination.h"
 
+#include <QLocale>
+
 namespace Examinations {
 
 QString optionValue(Examination exam) {
@@ -48,6 +50,17 @@ QString caption(const QString& programTitle, Examination exam) {
     if (exam == Examination::General)
         return programTitle;
     return programTitle + QStringLiteral(" \u2013 ") + displayName(exam);
+}
+
+QString aboutLine(Examination exam, const QDate& validFrom, const QDate& validUntil) {
+    QString line = displayName(exam) + QStringLiteral(" class exam");
+    if (validFrom.isValid() && validUntil.isValid()) {
+        const QString format = QStringLiteral("MMMM d, yyyy");
+        line += QStringLiteral("; pool valid %1 to %2")
+                    .arg(QLocale::c().toString(validFrom, format),
+                         QLocale::c().toString(validUntil, format));
+    }
+    return line;
 }
 
 ProgramOptions parseArguments(const QStringList& arguments) {

@@ -4,6 +4,7 @@
 #ifndef VARNEL_WIDGETS_EXAMINATION_H
 #define VARNEL_WIDGETS_EXAMINATION_H
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -31,6 +32,10 @@ std::optional<Examination> fromPoolLetter(QChar letter);
 // The main window's caption: the program's title alone for General, as it always
 // was, and with the examination's name for the other two.
 QString caption(const QString& programTitle, Examination exam);
+
+// The About box's line on the exam studied: "General class exam", and, when the
+// bank records them, its pool's dates ("pool valid July 1, 2023 to June 30, 2027").
+QString aboutLine(Examination exam, const QDate& validFrom, const QDate& validUntil);
 
 // What the program's command line asks for. Options the program does not know (Qt's
 // own, such as -platform) are left to Qt.

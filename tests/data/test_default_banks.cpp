@@ -8,6 +8,7 @@
 #include "drill/random_draw.h"
 #include "exam/exam_bank.h"
 #include "exam/exam_score.h"
+#include "widgets/examination.h"
 
 #include <QDate>
 #include <QDir>
@@ -59,6 +60,8 @@ void TestDefaultBanks::bank() {
     bool found = false;
     QVERIFY(BankInfo::read(file, &info, &found).ok());
     QCOMPARE(info.age(QDate::currentDate(), found), BankInfo::Age::Current);
+    QVERIFY(Examinations::aboutLine(Examination::General, info.validFrom, info.validUntil)
+                .contains(QStringLiteral("; pool valid July 1, ")));
 
     PaperReader reader(file);
     QVERIFY(reader.open().ok());
