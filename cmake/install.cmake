@@ -37,12 +37,13 @@ set(CPACK_PACKAGE_VENDOR "Varnel Theory developers")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "Varnel Theory developers <varnel-theory@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "study program for the US amateur-radio General class theory exam")
+    "study program for the US amateur-radio Technician, General and Extra theory exams")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Drills the questions of the current General class question pool (2023-2027) topic by\n\
-topic, with hints and the learner's own notes, the pool's figure, the band-privileges\n\
-table, a missed list with its review and a practice exam. The question bank is the\n\
-learner's own copy in ~/.local/share/varnel-theory, made the first time.")
+    "Drills the questions of the current Technician (2026-2030), General (2023-2027) and\n\
+Extra (2024-2028) question pools topic by topic, with hints and the learner's own notes,\n\
+each pool's figures, its band-privileges table, a missed list with its review and a\n\
+practice exam. Each exam's question bank is the learner's own copy in\n\
+~/.local/share/varnel-theory/EXAM, made the first time (varnel-theory --exam EXAM).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
