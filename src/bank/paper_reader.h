@@ -47,8 +47,9 @@ public:
     BankStatus open();
     // Every row of table pool, in row order.
     BankStatus rows(QVector<PaperRow>& rows);
-    // The text (field Question) of every question that speaks of a figure or a
-    // circuit, in row order.
+    // The text (field Question) of every question among the first figureStemRows rows
+    // that speaks of a figure or a circuit, in row order.
+    static constexpr int figureStemRows = 5000;
     BankStatus figureStems(QStringList& stems);
     // The fields of the row with that row id.
     BankStatus record(qint64 rowId, PaperRecord& record);
