@@ -19,6 +19,7 @@ const QString sourcesKey = QStringLiteral("sources");
 const QString fromKey = QStringLiteral("valid_from");
 const QString untilKey = QStringLiteral("valid_until");
 const QString builtKey = QStringLiteral("built_with");
+const QString withdrawnKey = QStringLiteral("withdrawn");
 const QString cannotRecord = QStringLiteral("the pool's record cannot be written");
 
 } // namespace
@@ -56,7 +57,8 @@ BankStatus BankInfo::write(QSqlDatabase& db) const {
         {sourcesKey, sources},
         {fromKey, validFrom.isValid() ? validFrom.toString(Qt::ISODate) : QString()},
         {untilKey, validUntil.isValid() ? validUntil.toString(Qt::ISODate) : QString()},
-        {builtKey, builtWith}};
+        {builtKey, builtWith},
+        {withdrawnKey, withdrawn.join(QLatin1Char(' '))}};
     for (const auto& [key, value] : rows) {
         if (value.isEmpty())
             continue;
@@ -108,6 +110,8 @@ BankStatus BankInfo::read(const QString& path, BankInfo* info, bool* found) {
                     info->validUntil = QDate::fromString(value, Qt::ISODate);
                 else if (key == builtKey)
                     info->builtWith = value;
+                else if (key == withdrawnKey)
+                    info->withdrawn = value.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             }
         }
     }
@@ -120,4 +124,8 @@ BankInfo::Age BankInfo::age(const QDate& today, bool found) const {
     if (!validUntil.isValid())
         return Age::Undated;
     return today > validUntil ? Age::Expired : Age::Current;
+}
+
+bool BankInfo::withdrew(const QString& number) const {
+    return !number.isEmpty() && withdrawn.contains(number, Qt::CaseInsensitive);
 }

@@ -1,5 +1,5 @@
-// Where a bank came from: the pool it was built from and that pool's validity, kept in the bank
-// builder's own table.
+// Where a bank came from: the pool it was built from, that pool's validity and the numbers it
+// withdrew, kept in the bank builder's own table.
 // SPDX-License-Identifier: MIT
 #ifndef VARNEL_BANK_BANK_INFO_H
 #define VARNEL_BANK_BANK_INFO_H
@@ -12,14 +12,17 @@
 #include <QString>
 
 // Where a bank came from: the pool it was built from and that pool's validity, kept in
-// a small table of the bank builder's own (the program never reads it), so that a
-// bank made from a pool that has since expired can be pointed out to the learner.
+// a small table of the bank builder's own, so that a bank made from a pool that has
+// since expired can be pointed out to the learner; and the numbers that pool withdrew,
+// so that a search for one can say so. The table is one of keys and values: a reader
+// passes over keys it does not know, so banks of older and newer builders read alike.
 struct BankInfo {
     QString pool;    // the pool's own title, such as "2023-2027 General Class Question Pool ..."
     QString sources; // the file or folder names it was read from
     QDate validFrom; // null when the pool text names no years
     QDate validUntil;
-    QString builtWith; // "varnel-bank 0.2"
+    QString builtWith;     // "varnel-bank 0.2"
+    QStringList withdrawn; // numbers the pool marks as withdrawn (deleted), none in the bank
 
     static inline const QString table = QStringLiteral("bank_info");
 
@@ -36,6 +39,9 @@ struct BankInfo {
     // against today. found is false for a bank that has no record.
     static BankStatus read(const QString& path, BankInfo* info, bool* found);
     Age age(const QDate& today, bool found) const;
+    // Whether the pool withdrew the question of that number (ignoring case, as the
+    // bank's search does).
+    bool withdrew(const QString& number) const;
 };
 
 #endif

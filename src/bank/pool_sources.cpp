@@ -73,6 +73,8 @@ BankStatus readOne(const QString& path, PoolTextParser::Layout layout,
     if (BankStatus s = result.status(); !s)
         return s;
     *questions += result.questions;
+    if (info)
+        info->withdrawn += result.deleted;
     return BankStatus::success();
 }
 
@@ -139,6 +141,9 @@ BankStatus readPoolSources(const QStringList& sources, QVector<PoolQuestion>* qu
     }
     *questions = all;
     if (info) {
+        // A number withdrawn by one source and given by another is a question.
+        found.withdrawn.removeIf([&](const QString& number) { return seen.contains(number); });
+        found.withdrawn.removeDuplicates();
         found.sources = names.join(QStringLiteral(", "));
         found.builtWith = QStringLiteral("varnel-bank " VARNEL_VERSION);
         *info = found;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/frm_table.h"
 
+#include "display/readable_text_view.h"
 #include "display/rtf_reader.h"
 #include "widgets/fonts.h"
 #include "widgets/program_identity.h"
@@ -16,7 +17,8 @@ FrmTable::FrmTable(const QString& rtfPath, QWidget* parent) : QWidget(parent) {
     setWindowIcon(programIcon());
     setFont(msSansSerif(defaultFontPoints));
 
-    RichTextBox1 = new QTextEdit(this);
+    // Screen readers hear the table's cells apart, not run together.
+    RichTextBox1 = new ReadableTextView(this);
     RichTextBox1->setObjectName(QStringLiteral("RichTextBox1"));
     RichTextBox1->setAccessibleName(QStringLiteral("Table"));
     RichTextBox1->setReadOnly(true);

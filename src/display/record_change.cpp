@@ -4,8 +4,10 @@
 #include "bank/bank_schema.h"
 #include "bank/criterion.h"
 #include "bank/text_rules.h"
+#include "drill/answer_placement.h"
 #include "drill/topic_catalogue.h"
 #include "main_window/frm_theo.h"
+#include "widgets/announcer.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
 #include "widgets/dialogs.h"
@@ -18,6 +20,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -63,6 +67,12 @@ void FrmTheo::Text1_Change() {
         twips::setHeight(label, twips::height(box));
         twips::setWidth(label, twips::width(box));
     }
+    // A choice too long for its box at the design size first takes its row's whole
+    // height, two pixels clear of the next row, and wraps onto more lines there.
+    const int rowHeight =
+        twips::toPixels(AnswerPlacement::rowTops[1] - AnswerPlacement::rowTops[0]);
+    for (ClickLabel* choice : choiceLabels())
+        choice->resize(choice->width(), choice->heightToShow(choice->height(), rowHeight - 2));
 
     if (const auto topic = TopicCatalogue::nameForCode(trimSpaces(Text1->text()).left(2)))
         Combo1->setEditText(*topic);
@@ -74,10 +84,29 @@ void FrmTheo::Text1_Change() {
     // Let queued events run; one of them may change the question again, so the
     // figure step below reads the number afresh.
     QCoreApplication::processEvents();
+    // Told when the event loop next turns, after the row's other fields (the Drill
+    // colours come with the answer field) and after any nested change.
+    m_announcer->changed();
 
     if (m_shared.StartupFlag != flagTrue)
         return;
     FigureLookup(trimSpaces(Text1->text()));
+}
+
+QString FrmTheo::questionAnnouncement() const {
+    const QString number = trimSpaces(Label12->text());
+    if (number.isEmpty())
+        return {};
+    QString said =
+        QStringLiteral("Question %1: %2 Four choices, A to D").arg(number, Label13->text());
+    // The rows are where the labels stand; Drill mode's blue one is named by its row.
+    auto choices = choiceLabels();
+    std::sort(choices.begin(), choices.end(),
+              [](const ClickLabel* a, const ClickLabel* b) { return a->y() < b->y(); });
+    for (int row = 0; row < 4; ++row)
+        if (choices[static_cast<std::size_t>(row)]->isRightAnswerShown())
+            said += QStringLiteral("; the right answer is %1").arg(QChar(u'A' + row));
+    return said + QLatin1Char('.');
 }
 
 void FrmTheo::lookUpHint() {
@@ -120,6 +149,9 @@ void FrmTheo::tellHintNotText() {
 
 void FrmTheo::Command8_Click() {
     Text10->show();
+    // The learner asked to read or write the note: the keys go there, and a screen
+    // reader reads the box (the button is ten Tabs away from it).
+    Text10->setFocus();
     if (!Data2->recordset().isOpen() && !m_toldNoHintsTable) {
         m_toldNoHintsTable = true;
         m_dialogs.message(this, QStringLiteral("This question bank has no table \"Hints\", so it "
@@ -177,6 +209,8 @@ void FrmTheo::mnuHelpHint_Click() {
     mnuHelpHint->setChecked(!mnuHelpHint->isChecked());
     if (mnuHelpHint->isChecked()) {
         Command8->show();
+        // One press of the button then shows the note box with the focus in it.
+        Command8->setFocus();
     } else {
         Command8->hide();
         Text10->hide();

@@ -2,6 +2,7 @@
 // drill and study options, the right choice in blue.
 // SPDX-License-Identifier: MIT
 #include "bank/text_rules.h"
+#include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "drill/answer_value.h"
 #include "drill/missed_list.h"
@@ -58,11 +59,16 @@ void FrmTheo::checkAnswer(int answerValue) {
     // An answer field that holds no number makes every choice wrong.
     if (AnswerValue::matches(Text4->text(), answerValue)) {
         m_dialogs.message(this, QStringLiteral("    Correct"));
+        const std::optional<FigureEntry> answered =
+            FigureCatalogue::lookup(trimSpaces(Text1->text()));
         // The drill ends at the last row of the pool, whatever its number: a step
         // past it keeps the last question current, so it can be answered again.
         reportBankStatus(Data1->recordset().moveNext());
-        // After the move, so a figure window open for the question just answered goes too.
-        frmPicture()->hide();
+        // After the move, so a figure window open for the question just answered goes
+        // too, unless the next question refers to the same drawing (G7A09 to G7A13).
+        const std::optional<FigureEntry> next = FigureCatalogue::lookup(trimSpaces(Text1->text()));
+        if (!answered || !next || answered->bitmapFile != next->bitmapFile)
+            frmPicture()->hide();
     } else {
         m_dialogs.message(this, QStringLiteral("    Sorry, try again."));
         // Adding the first entry would make it the box's text; the box keeps its caption.

@@ -77,5 +77,10 @@ FrmExam* FrmTheo::existingFrmExam() const {
 }
 
 bool FrmTheo::mayLeave() {
-    return true; // nothing the study window opens is lost by leaving it
+    FrmExam* exam = existingFrmExam();
+    if (!exam || exam->isFinished() || exam->paper().isEmpty())
+        return true;
+    // Asked over the exam itself, brought back if it was minimised or behind.
+    WindowMoves::bringBack(exam);
+    return exam->mayLeave();
 }

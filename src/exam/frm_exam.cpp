@@ -146,8 +146,11 @@ void FrmExam::wireHandlers() {
         if (row >= 0 && row != m_current)
             showQuestion(row);
     });
-    // A-D and 1-4 answer the choice in that row, wherever the focus is on the page.
-    new RowKeys(m_questionPage, [this](int row) { choose(row); });
+    // A-D and 1-4 answer the choice in that row, and Page Up and Page Down step to the
+    // previous and next question, wherever the focus is on the page.
+    new RowKeys(
+        m_questionPage, [this](int row) { choose(row); },
+        [this](int step) { step < 0 ? cmdPrevious_Click() : cmdNext_Click(); });
 }
 
 void FrmExam::begin(const QVector<ExamQuestion>& paper, QChar poolLetter) {
@@ -155,6 +158,7 @@ void FrmExam::begin(const QVector<ExamQuestion>& paper, QChar poolLetter) {
     m_poolLetter = poolLetter;
     m_chosen = QVector<int>(paper.size(), 0);
     m_finished = false;
+    m_missedAdded = false;
     m_result = ExamResult();
     m_current = -1;
     {
@@ -184,12 +188,19 @@ void FrmExam::showQuestion(int index) {
     lblNumber->setFieldText(question.number);
     lblStem->setFieldText(question.stem);
 
+    // A row that has the focus hands it to the row chosen for the new question, so that
+    // Space after Page Down or Page Up keeps the answer rather than changing it.
+    const bool rowFocused =
+        std::any_of(optChoice.cbegin(), optChoice.cend(),
+                    [](const ExamChoiceButton* row) { return row->hasFocus(); });
     m_choices->setExclusive(false);
     for (int row = 0; row < 4; ++row) {
         ExamChoiceButton* choice = optChoice[static_cast<size_t>(row)];
         const int value = question.rows[static_cast<size_t>(row)];
         choice->setChoiceText(question.choices[static_cast<size_t>(value - 1)]);
         choice->setChecked(m_chosen.at(m_current) == value);
+        if (rowFocused && choice->isChecked())
+            choice->setFocus();
     }
     m_choices->setExclusive(true);
 
@@ -222,7 +233,11 @@ void FrmExam::choose(int row) {
     if (m_finished || m_current < 0 || row < 0 || row > 3)
         return;
     m_chosen[m_current] = m_paper.at(m_current).rows[static_cast<size_t>(row)];
-    optChoice[static_cast<size_t>(row)]->setChecked(true);
+    ExamChoiceButton* chosen = optChoice[static_cast<size_t>(row)];
+    chosen->setChecked(true);
+    // The focus follows the row chosen by its key, so Space keeps that answer and a
+    // screen reader hears which row is checked.
+    chosen->setFocus();
     markAnswered(m_current);
 }
 
@@ -295,6 +310,8 @@ void FrmExam::showResult() {
     }
     if (m_result.missed.isEmpty())
         lstReview->addItem(QStringLiteral("Every question was answered right."));
+    cmdStudy->setText(QStringLiteral("&Add to missed list"));
+    cmdStudy->setAccessibleName(QStringLiteral("Add to missed list"));
     cmdStudy->setEnabled(!m_result.missed.isEmpty());
     cmdReviewNow->setEnabled(!m_result.missed.isEmpty());
     m_questionPage->hide();
@@ -302,23 +319,35 @@ void FrmExam::showResult() {
     lblVerdict->setFocus();
 }
 
-void FrmExam::cmdStudy_Click() {
-    if (!m_finished)
+void FrmExam::addMissedToList() {
+    if (m_missedAdded || m_result.missed.isEmpty())
         return;
+    m_missedAdded = true;
     if (m_studyThese)
         m_studyThese(ExamScore::missedNumbers(m_paper, m_result));
-    close();
+    // Once is enough: a second press would list every number twice. The button says
+    // what was done; the focus moves on to the next button.
+    cmdStudy->setText(QStringLiteral("Added to missed list"));
+    cmdStudy->setAccessibleName(cmdStudy->text());
+    cmdStudy->setEnabled(false);
+}
+
+void FrmExam::cmdStudy_Click() {
+    if (m_finished)
+        addMissedToList();
 }
 
 void FrmExam::cmdReviewNow_Click() {
     if (!m_finished)
         return;
+    // The review stores nothing, so the missed questions also go on the missed list,
+    // and the result stays here to be read again.
+    addMissedToList();
     QVector<ExamQuestion> missed;
     for (int i : m_result.missed)
         missed << m_paper.at(i);
     if (m_reviewThese)
         m_reviewThese(missed);
-    close();
 }
 
 void FrmExam::cmdNew_Click() {
@@ -335,10 +364,14 @@ void FrmExam::cmdClose_Click() {
     close();
 }
 
+bool FrmExam::mayLeave() {
+    return m_finished || m_paper.isEmpty() ||
+           m_dialogs.askYesNo(
+               this, QStringLiteral("Leave the practice exam? Your answers will not be kept."));
+}
+
 void FrmExam::closeEvent(QCloseEvent* event) {
-    if (!m_finished && !m_paper.isEmpty() &&
-        !m_dialogs.askYesNo(
-            this, QStringLiteral("Leave the practice exam? Your answers will not be kept."))) {
+    if (!mayLeave()) {
         event->ignore();
         return;
     }

@@ -24,7 +24,8 @@ class RandomDraw;
 // then the result with a score per topic and a review of the missed questions. It
 // keeps its own copies of the drawn questions and never writes anything; what it
 // hands back are the missed questions: their numbers for the missed list through
-// studyThese, the questions themselves for a review through reviewThese.
+// studyThese, the questions themselves for a review through reviewThese. The result
+// stays until the window is closed or a new exam begins.
 class FrmExam : public QWidget, public QuestionControls {
     Q_OBJECT
 public:
@@ -73,6 +74,9 @@ public:
     int currentIndex() const { return m_current; }
     bool isFinished() const { return m_finished; }
     const ExamResult& result() const { return m_result; }
+    // Whether the exam may go: true when none is being taken (not yet drawn, or
+    // finished), or when the learner agrees to leave it and lose its answers.
+    bool mayLeave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -83,6 +87,8 @@ private:
     void wireHandlers();
     void showResult();
     void markAnswered(int index);
+    // Puts the missed numbers on the missed list, once for each result.
+    void addMissedToList();
 
     QString m_bankFile;
     Dialogs& m_dialogs;
@@ -96,6 +102,7 @@ private:
     QVector<int> m_chosen;
     int m_current = -1;
     bool m_finished = false;
+    bool m_missedAdded = false;
     ExamResult m_result;
 };
 

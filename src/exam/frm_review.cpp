@@ -100,7 +100,14 @@ void FrmReview::wireHandlers() {
     connect(cmdPicture, &QPushButton::clicked, this, &FrmReview::cmdPicture_Click);
     connect(cmdAgain, &QPushButton::clicked, this, &FrmReview::cmdAgain_Click);
     connect(cmdClose, &QPushButton::clicked, this, &FrmReview::cmdClose_Click);
-    new RowKeys(m_questionPage, [this](int row) { choose(row); });
+    // Page Down goes on as Next does after a wrong answer. Page Up does nothing: the
+    // review asks each question until it is right and never goes back to one.
+    new RowKeys(
+        m_questionPage, [this](int row) { choose(row); },
+        [this](int step) {
+            if (step > 0)
+                cmdNext_Click();
+        });
 }
 
 void FrmReview::begin(const QVector<ExamQuestion>& questions, const QStringList& skipped) {
@@ -154,8 +161,10 @@ void FrmReview::choose(int row) {
     const int value = question.rows[static_cast<size_t>(row)];
     const bool right = value == question.rightValue;
     m_queue.answer(right);
+    // The judgement names its question: after a right answer it stands under the next one.
+    const QString judged = question.number + QStringLiteral(": ");
     if (right) {
-        say(lblJudgement, QStringLiteral("Correct"));
+        say(lblJudgement, judged + QStringLiteral("Correct"));
         showQuestion();
         return;
     }
@@ -170,10 +179,11 @@ void FrmReview::choose(int row) {
     optChoice[static_cast<size_t>(rightRow)]->setMark(ExamChoiceButton::Mark::right);
     // The queue already holds it again; alone there, it simply comes back next.
     say(lblJudgement,
-        QStringLiteral("Not right: the right answer is %1. %2")
-            .arg(QChar(u'A' + rightRow))
-            .arg(m_queue.left() > 1 ? QStringLiteral("The question comes back after the others.")
-                                    : QStringLiteral("The question comes back once more.")));
+        judged + QStringLiteral("Not right: the right answer is %1. %2")
+                     .arg(QChar(u'A' + rightRow))
+                     .arg(m_queue.left() > 1
+                              ? QStringLiteral("The question comes back after the others.")
+                              : QStringLiteral("The question comes back once more.")));
     if (!question.hint.isNull()) {
         lblHint->setFieldText(QStringLiteral("Hint: ") + question.hint);
         lblHint->show();
@@ -186,6 +196,8 @@ void FrmReview::cmdNext_Click() {
     if (!m_judged)
         return;
     m_judged = false;
+    // The judgement belonged to the question left; the next one starts without any.
+    say(lblJudgement, QString());
     showQuestion();
 }
 

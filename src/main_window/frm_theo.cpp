@@ -5,12 +5,14 @@
 
 #include "bank/bank_schema.h"
 #include "drill/missed_list.h"
+#include "widgets/announcer.h"
 #include "widgets/bound_controls.h"
 #include "widgets/choice_keys.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
 #include "widgets/dialogs.h"
 #include "widgets/fonts.h"
+#include "widgets/growing_box.h"
 #include "widgets/outline_shape.h"
 #include "widgets/program_identity.h"
 #include "widgets/topic_choice_guard.h"
@@ -104,7 +106,11 @@ FrmTheo::FrmTheo(const QString& workingDir, Dialogs& dialogs, RandomDraw& draw, 
     Form_Load();
 }
 
-FrmTheo::~FrmTheo() = default;
+FrmTheo::~FrmTheo() {
+    // Taking the window down ends editing in the topic box, which this window, half
+    // gone by then, must not handle.
+    QObject::disconnect(Combo1->lineEdit(), nullptr, this, nullptr);
+}
 
 std::array<FrmTheo::Overlay, 6> FrmTheo::overlays() const {
     return {{{Label13, Text3},
@@ -226,10 +232,15 @@ void FrmTheo::createControls() {
     setTabOrder(Combo2, Command8);
     setTabOrder(Command8, Option1);
     setTabOrder(Option1, Option2);
-    new ChoiceKeys(client, choiceLabels(), {Label1, Label2, Label3, Label4}, Option2,
+    // The question takes the focus after a jump, so that the answer keys answer it at
+    // once; Tab reaches it just before its choices.
+    Label13->setFocusPolicy(Qt::StrongFocus);
+    setTabOrder(Option2, Label13);
+    new ChoiceKeys(client, choiceLabels(), {Label1, Label2, Label3, Label4}, Label13,
                    {Command11, Data1->firstButton(), Data1->previousButton(), Data1->nextButton(),
                     Data1->lastButton()});
     Data1->takeBrowseKeys(client);
+    m_announcer = new Announcer(client, [this] { return questionAnnouncement(); });
     Command6->setFocus();
 }
 
@@ -305,6 +316,9 @@ void FrmTheo::placeControls() {
     twips::place(Data1, 2880, 5040, 2895, 375);
     twips::place(Combo2, 6000, 5040, 1095, 315);
     twips::place(Text10, 120, 5040, 2535, 375);
+    // In use, the note box shows three lines or more in the free corner below the
+    // answer area, up to the browse bar.
+    new GrowingBox(Text10, twips::rect(120, 4935, 2700, 705));
     twips::place(Command8, 7200, 0, 735, 255);
     twips::place(Text11, 6240, 240, 1335, 285);
     twips::place(Text12, 240, 5040, 975, 285);
@@ -324,10 +338,15 @@ void FrmTheo::placeControls() {
     for (const Overlay& overlay : overlays())
         overlay.label->setGeometry(overlay.box->geometry());
 
-    // The client area keeps its designed size; the frame can grow around it.
+    // A fixed border, as the figure and table windows have: the layout is fixed, so
+    // a larger window would only leave it in a corner of an empty one. Nor is there a
+    // maximise button, which some window managers would still show.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     centralWidget()->setMinimumSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
-    resize(twips::toPixels(clientWidth),
-           twips::toPixels(clientHeight) + menuBar()->sizeHint().height());
+    setFixedSize(twips::toPixels(clientWidth),
+                 twips::toPixels(clientHeight) + menuBar()->sizeHint().height());
     move(twips::toPixels(1500), twips::toPixels(1815) - menuBar()->sizeHint().height());
 }
 
@@ -386,6 +405,12 @@ void FrmTheo::wireHandlers() {
     });
     // Only a choice from the list jumps; text written or typed into the box does not.
     connect(new TopicChoiceGuard(Combo1), &TopicChoiceGuard::chosen, this, &FrmTheo::Combo1_Click);
+    connect(Combo1->lineEdit(), &QLineEdit::editingFinished, this, &FrmTheo::Combo1_LostFocus);
+    // The same for the missed list, whose box is given a fresh text field. It shows
+    // its caption and takes no typing, which could only garble the caption.
+    connect(new TopicChoiceGuard(Combo2), &TopicChoiceGuard::chosen, this, &FrmTheo::Combo2_Click);
+    Combo2->lineEdit()->setReadOnly(true);
+    Combo2->setEditText(missedListCaption);
 
     connect(Command8, &QPushButton::clicked, this, &FrmTheo::Command8_Click);
     connect(Command11, &QPushButton::clicked, this, &FrmTheo::Command11_Click);
@@ -424,5 +449,8 @@ bool FrmTheo::reportBankStatus(const BankStatus& status) {
 void FrmTheo::closeEvent(QCloseEvent* event) {
     qint16 cancel = 0;
     Form_Unload(cancel);
-    event->accept(); // a close is never refused
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
 }

@@ -26,6 +26,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class Announcer;
 class ClickLabel;
 class DataControl;
 class Dialogs;
@@ -151,9 +152,11 @@ public:
     void Option2_Click();
     void Text4_Change();
 
-    // --- Topic and number jumps (drill/topic_jump.cpp)
+    // --- Topic and number jumps, and the missed list's (drill/topic_jump.cpp)
     void Combo1_Click();
     void Combo1_DblClick();
+    void Combo1_LostFocus();
+    void Combo2_Click();
     void Command7_NewItem(const QString& number);
 
     // --- Record change and hints (display/record_change.cpp)
@@ -244,6 +247,13 @@ private:
     // The hint step of a question change: the hint source to the question's row, or to
     // a new row that takes a note typed for it (display/record_change.cpp).
     void lookUpHint();
+    // What a screen reader is told of the question now shown: its number, its stem,
+    // its four choices and, in Drill mode, the row of the right one
+    // (display/record_change.cpp).
+    QString questionAnnouncement() const;
+    // Ends the program (File, Exit and closing the window), unless the learner keeps
+    // an exam under way; true when it ends.
+    bool endProgram(); // main_window/startup.cpp
     // Writes back the note typed in the hint box, telling the learner when that is
     // refused. True when the question may change: saved, nothing typed, or a refusal
     // already told once. A refusal keeps the question with the note in its box: one that
@@ -272,6 +282,7 @@ private:
     bool m_toldNoHintsTable = false;
     bool m_hintNotText = false; // the hint shown is stored other than as text: read-only
     bool m_toldHintNotText = false;
+    Announcer* m_announcer = nullptr; // tells a new question that takes no focus
 };
 
 #endif

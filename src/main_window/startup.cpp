@@ -71,16 +71,24 @@ BankStatus FrmTheo::openQuestionBank() {
 }
 
 void FrmTheo::Form_Unload(qint16& Cancel) {
-    Q_UNUSED(Cancel); // a close is never refused
-    mnuFileExit_Click();
+    // Refused only when the learner keeps the exam under way.
+    if (!endProgram())
+        Cancel = 1;
 }
 
 void FrmTheo::mnuFileExit_Click() {
+    (void)endProgram(); // kept going: the learner chose to stay with the exam
+}
+
+bool FrmTheo::endProgram() {
     // Ends the program with all its windows. The note typed for the question on
     // screen is saved as leaving the question would save it; a refusal is told, and
     // the program ends all the same. Nothing else is saved on the way out: a pending
     // new record and text put into the hidden boxes are dropped with the connections.
+    // An exam being taken is the one thing the learner is asked about, after the note.
     saveTypedHint(HintLeaving::Program);
+    if (!mayLeave())
+        return false;
     Data1->recordset().close();
     Data2->recordset().close();
     m_frmPicture.discard();
@@ -90,4 +98,5 @@ void FrmTheo::mnuFileExit_Click() {
     m_frmReview.discard();
     hide();
     QCoreApplication::exit(0);
+    return true;
 }

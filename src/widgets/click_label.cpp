@@ -91,6 +91,14 @@ int ClickLabel::textFlags() const {
     return flags;
 }
 
+int ClickLabel::heightToShow(int height, int roomHeight) const {
+    const QMargins margins = contentsMargins();
+    const int frame = margins.top() + margins.bottom();
+    const QSize box(contentsRect().width(), height - frame);
+    return TextFit::heightToShow(text(), font(), box, roomHeight - frame, textFlags(), this) +
+           frame;
+}
+
 TextFit::Fit ClickLabel::shownText() const {
     refit();
     return m_fit;

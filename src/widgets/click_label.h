@@ -34,6 +34,9 @@ public:
     void setFieldText(const QString& text);
     // How the text is drawn now: its point size, what is shown, whether it is cut short.
     TextFit::Fit shownText() const;
+    // The height the label takes at its width when given height and room below its top
+    // up to roomHeight: more only when its text needs more lines than height holds.
+    int heightToShow(int height, int roomHeight) const;
 
 public slots:
     // A click from the keyboard or a screen reader: what a mouse click reports.

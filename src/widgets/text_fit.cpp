@@ -39,12 +39,19 @@ bool fits(const QString& text, const QFont& font, const QSize& box, int flags,
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
 
+int heightToShow(const QString& text, const QFont& designFont, const QSize& box, int roomHeight,
+                 int flags, const QPaintDevice* device) {
+    if (roomHeight <= box.height() || fits(text, designFont, box, flags, device))
+        return box.height();
+    return roomHeight;
+}
+
 Fit fitInBox(const QString& text, const QFont& designFont, const QSize& box, int flags,
              const QPaintDevice* device) {
     const double design = designFont.pointSizeF();
     if (text.isEmpty() || design <= smallestPoints || fits(text, designFont, box, flags, device))
         return {design, text, false};
-    // Half points below the design size: 8.25 goes on with 8, 7.5, 7 and 6.5.
+    // Half points below the design size: 8.25 goes on with 8, 7.5 and 7.
     for (double points = std::ceil(design * 2 - 1) / 2; points >= smallestPoints; points -= 0.5)
         if (fits(text, atPoints(designFont, points), box, flags, device))
             return {points, text, false};

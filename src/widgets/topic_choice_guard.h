@@ -8,7 +8,8 @@
 
 class QComboBox;
 
-// Passes on only the choices a learner makes from the topic list.
+// Passes on only the choices a learner makes from the topic list (and alike from
+// the missed list, whose box shows a caption rather than a choice).
 //
 // An editable QComboBox also reports `activated` when editing of its text field
 // ends (Return, or the focus leaving the box, as on a click elsewhere or on closing

@@ -10,6 +10,7 @@
 #include "widgets/twips.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,7 +104,8 @@ void TestFigures::tableWindowAtCreation() {
     const QString path = dir.filePath(QStringLiteral("NTO-1.rtf"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Band {\\b 20 m}\\par}");
+    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Band {\\b 20 m}\\par"
+               "\\intbl a\\cell b\\cell\\row}");
     file.close();
 
     FrmTable window(path);
@@ -112,8 +114,15 @@ void TestFigures::tableWindowAtCreation() {
     QCOMPARE(window.minimumSize(), window.maximumSize()); // fixed border
     QCOMPARE(window.size(), twips::rect(0, 0, 8955, 4845).size());
     QCOMPARE(window.RichTextBox1->geometry(), twips::rect(120, 240, 8655, 4575));
-    QCOMPARE(window.RichTextBox1->toPlainText().trimmed(), QStringLiteral("Band 20 m"));
+    QVERIFY(window.RichTextBox1->toPlainText().startsWith(QStringLiteral("Band 20 m")));
     QVERIFY(window.RichTextBox1->isReadOnly());
+    // A screen reader hears the table's cells apart, at the caret's offsets.
+    QAccessibleTextInterface* heard =
+        QAccessible::queryAccessibleInterface(window.RichTextBox1)->textInterface();
+    QVERIFY(heard);
+    QCOMPARE(heard->text(0, heard->characterCount()), QStringLiteral("Band 20 m\na\tb\n"));
+    window.RichTextBox1->moveCursor(QTextCursor::End);
+    QCOMPARE(heard->cursorPosition(), heard->characterCount());
 }
 
 void TestFigures::tableWindowWithoutFile() {

@@ -8,6 +8,7 @@
 #include "main_window/frm_theo.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
+#include "widgets/outline_shape.h"
 #include "widgets/twips.h"
 #include "window_fixture.h"
 
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTextDocument>
 #include <QtTest>
 
 namespace {
@@ -215,15 +217,17 @@ void TestRecordChange::hintStates_data() {
     QTest::addColumn<bool>("button");
     QTest::addColumn<bool>("hint");
 
-    QTest::newRow("start") << "" << true << true << false;
-    QTest::newRow("hint pressed") << "h" << true << true << true;
-    QTest::newRow("hint hidden on leaving") << "hd" << true << true << false;
-    QTest::newRow("hints off while shown") << "hm" << false << false << false;
-    QTest::newRow("hints off while hidden") << "m" << false << false << false;
-    QTest::newRow("on again: button only") << "hmm" << true << true << false;
-    QTest::newRow("on again, hint pressed") << "hmmh" << true << true << true;
-    QTest::newRow("off stays off on leaving") << "md" << false << false << false;
-    QTest::newRow("pressed twice") << "hh" << true << true << true;
+    QTest::addColumn<QString>("focus"); // the control with the focus, where it matters
+
+    QTest::newRow("start") << "" << true << true << false << "";
+    QTest::newRow("hint pressed") << "h" << true << true << true << "Text10";
+    QTest::newRow("hint hidden on leaving") << "hd" << true << true << false << "";
+    QTest::newRow("hints off while shown") << "hm" << false << false << false << "";
+    QTest::newRow("hints off while hidden") << "m" << false << false << false << "";
+    QTest::newRow("on again: button only") << "hmm" << true << true << false << "Command8";
+    QTest::newRow("on again, hint pressed") << "hmmh" << true << true << true << "Text10";
+    QTest::newRow("off stays off on leaving") << "md" << false << false << false << "";
+    QTest::newRow("pressed twice") << "hh" << true << true << true << "Text10";
 }
 
 void TestRecordChange::hintStates() {
@@ -231,6 +235,7 @@ void TestRecordChange::hintStates() {
     QFETCH(bool, checked);
     QFETCH(bool, button);
     QFETCH(bool, hint);
+    QFETCH(QString, focus);
     WindowFixture fx;
     QVERIFY2(fx.open(), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
@@ -247,6 +252,8 @@ void TestRecordChange::hintStates() {
     QCOMPARE(w.mnuHelpHint->isChecked(), checked);
     QCOMPARE(shown(w.Command8), button);
     QCOMPARE(shown(w.Text10), hint);
+    if (!focus.isEmpty())
+        QCOMPARE(w.focusWidget()->objectName(), focus);
 }
 
 void TestRecordChange::typedHintIsSavedAndKept() {
@@ -258,9 +265,18 @@ void TestRecordChange::typedHintIsSavedAndKept() {
     w->Text10->selectAll();
     QTest::keyClicks(w->Text10, QStringLiteral("Typed by the learner"));
     QCOMPARE(w->Text10->toPlainText(), QStringLiteral("Typed by the learner"));
+    // Holding a note, the box shows three lines of it, over no shown control.
+    const QRect grown = w->Text10->geometry();
+    const int inside = grown.height() - 2 * w->Text10->frameWidth() -
+                       2 * int(w->Text10->document()->documentMargin());
+    QVERIFY(inside >= 3 * w->Text10->fontMetrics().lineSpacing());
+    for (QWidget* other : w->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != w->Text10 && !other->isHidden() && !qobject_cast<OutlineShape*>(other))
+            QVERIFY2(!other->geometry().intersects(grown), qPrintable(other->objectName()));
 
     // G1A02 has no hint row: the hint source still leaves the G1A01 row and saves it.
     QVERIFY(w->Data1->recordset().moveNext().ok());
+    QCOMPARE(w->Text10->geometry(), twips::rect(120, 5040, 2535, 375)); // hidden in its place
     QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),
              (QStringList{QStringLiteral("Hint for G0A02"), QStringLiteral("Typed by the learner"),
                           QStringLiteral("Ohm's law")}));

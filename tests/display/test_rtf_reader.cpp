@@ -1,6 +1,7 @@
 // The rich-text reader: text, character formats, alignment, tables and column widths, hostile and
 // random input, and the shipped table file.
 // SPDX-License-Identifier: MIT
+#include "display/readable_text.h"
 #include "display/rtf_reader.h"
 
 #include <QRandomGenerator>
@@ -199,44 +200,65 @@ void TestRtfReader::alignment() {
 void TestRtfReader::tables_data() {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("readable"); // what a screen reader hears
 
     QTest::newRow("two by two")
         << QByteArray(R"({\rtf1 before\par\trowd\cellx1500\cellx3000\pard\intbl a\cell b\cell\row)"
                       R"(\trowd\cellx1500\cellx3000\pard\intbl c\cell d\cell\row\pard after\par})")
-        << "before\n[a|b/c|d]\nafter";
+        << "before\n[a|b/c|d]\nafter"
+        << "before\na\tb\nc\td\nafter";
     QTest::newRow("table first in document")
-        << QByteArray(R"({\rtf1\trowd\cellx1500\intbl a\cell\row\pard z})") << "\n[a]\nz";
+        << QByteArray(R"({\rtf1\trowd\cellx1500\intbl a\cell\row\pard z})") << "\n[a]\nz"
+        << "\na\nz";
     QTest::newRow("row repeated in its own group, as newer writers do")
         << QByteArray(R"({\rtf1\trowd\irow0\cellx1000\cellx2000\pard\plain\intbl{x\cell}{y\cell})"
                       R"(\pard\plain\intbl{\trowd\irow0\cellx1000\cellx2000\row}\pard\plain\par})")
-        << "\n[x|y]\n";
+        << "\n[x|y]\n"
+        << "\nx\ty\n";
     QTest::newRow("empty cells")
         << QByteArray(R"({\rtf1\trowd\cellx1\cellx2\cellx3\intbl\cell b\cell\cell\row})")
-        << "\n[|b|]\n";
+        << "\n[|b|]\n"
+        << "\n\tb\t\n";
     QTest::newRow("several paragraphs in a cell")
-        << QByteArray(R"({\rtf1\trowd\cellx1\intbl a\par b\cell\row})") << "\n[a\nb]\n";
+        << QByteArray(R"({\rtf1\trowd\cellx1\intbl a\par b\cell\row})") << "\n[a\nb]\n"
+        << "\na b\n";
     QTest::newRow("row without its last cell mark")
-        << QByteArray(R"({\rtf1\trowd\cellx1\cellx2\intbl a\cell b\row})") << "\n[a|b]\n";
+        << QByteArray(R"({\rtf1\trowd\cellx1\cellx2\intbl a\cell b\row})") << "\n[a|b]\n"
+        << "\na\tb\n";
     QTest::newRow("truncated inside a row")
-        << QByteArray(R"({\rtf1\trowd\cellx100\cellx200\intbl a\cell b)") << "\n[a|b]\n";
+        << QByteArray(R"({\rtf1\trowd\cellx100\cellx200\intbl a\cell b)") << "\n[a|b]\n"
+        << "\na\tb\n";
     QTest::newRow("paragraph after cells without row mark")
-        << QByteArray(R"({\rtf1\intbl a\cell b\cell\pard c\par})") << "\n[a|b]\nc";
+        << QByteArray(R"({\rtf1\intbl a\cell b\cell\pard c\par})") << "\n[a|b]\nc"
+        << "\na\tb\nc";
     QTest::newRow("cell counts differ: two tables")
         << QByteArray(R"({\rtf1\intbl a\cell b\cell\row\intbl c\cell\row\intbl d\cell\row})")
-        << "\n[a|b]\n\n[c/d]\n";
+        << "\n[a|b]\n\n[c/d]\n"
+        << "\na\tb\n\nc\nd\n";
     QTest::newRow("bad cellx values")
         << QByteArray(R"({\rtf1\trowd\trleft99999999999\cellx-99999999999\cellx5\intbl a\cell)"
                       R"( b\cell\row})")
-        << "\n[a|b]\n";
-    QTest::newRow("empty row ignored") << QByteArray(R"({\rtf1\trowd\cellx1\row x})") << "x";
+        << "\n[a|b]\n"
+        << "\na\tb\n";
+    QTest::newRow("empty row ignored") << QByteArray(R"({\rtf1\trowd\cellx1\row x})") << "x"
+                                       << "x";
     QTest::newRow("nested cells flattened")
         << QByteArray(R"({\rtf1\intbl a\nestcell b\nestcell{\*\nesttableprops\nestrow})"
                       R"({\nonesttables a b}\cell\row})")
-        << "\n[a\tb\t]\n";
+        << "\n[a\tb\t]\n"
+        << "\na\tb\t\n";
 }
 
 void TestRtfReader::tables() {
     readsAsDescribed();
+    // Cells apart by tabs, rows by line ends, each at its document position.
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, readable);
+    QTextDocument document;
+    RtfReader::readInto(document, rtf);
+    const QString heard = ReadableText::of(document);
+    QCOMPARE(heard.size(), document.characterCount() - 1);
+    QCOMPARE(heard, readable);
 }
 
 void TestRtfReader::columnWidths() {

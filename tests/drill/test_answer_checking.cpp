@@ -52,6 +52,7 @@ QString blueChoices(FrmTheo& w) {
 class TestAnswerChecking : public QObject {
     Q_OBJECT
 private slots:
+    void rightAnswerAdvancesAfterTheMessage_data();
     void rightAnswerAdvancesAfterTheMessage();
     void wrongAnswerAddsTheNumberToTheMissedList();
     void drillEnd_data();
@@ -65,10 +66,26 @@ private slots:
     void keyboardAnswersAsClicksDo();
 };
 
+void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage_data() {
+    QTest::addColumn<QString>("answered");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<bool>("figureStays");
+    QTest::newRow("to a question without a figure") << "G1A01"
+                                                    << "G1A02" << false;
+    QTest::newRow("to one with the same figure") << "G7A09"
+                                                 << "G7A10" << true;
+    QTest::newRow("to one with another figure") << "G7A13"
+                                                << "E7B11" << false;
+    QTest::newRow("from one without a figure") << "G7A08"
+                                               << "G7A09" << false;
+}
+
 void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
-    WindowFixture fx;
-    QVERIFY2(fx.openOn(QStringLiteral("G1A01"), Shown::onScreen),
-             qPrintable(fx.lastError)); // answer 3
+    QFETCH(QString, answered);
+    QFETCH(QString, next);
+    QFETCH(bool, figureStays);
+    WindowFixture fx(questions({{answered, "3"}, {next, "4"}}));
+    QVERIFY2(fx.open(Shown::onScreen), qPrintable(fx.lastError));
     FrmTheo& w = *fx.window;
     w.frmPicture()->show();
     QString shownDuringMessage;
@@ -77,11 +94,11 @@ void TestAnswerChecking::rightAnswerAdvancesAfterTheMessage() {
     QVERIFY(clickLabel(w.Label10));
 
     QCOMPARE(fx.dialogs.messages, QStringList{correct});
-    QCOMPARE(shownDuringMessage, QStringLiteral("G1A01")); // the move waits for OK
-    QCOMPARE(w.Text1->text(), QStringLiteral("G1A02"));
-    QCOMPARE(w.Label12->text(), QStringLiteral("G1A02"));
+    QCOMPARE(shownDuringMessage, answered); // the move waits for OK
+    QCOMPARE(w.Text1->text(), next);
+    QCOMPARE(w.Label12->text(), next);
     QVERIFY(w.existingFrmPicture());
-    QVERIFY(!w.existingFrmPicture()->isVisible());
+    QCOMPARE(w.existingFrmPicture()->isVisible(), figureStays);
     QCOMPARE(w.Combo2->count(), 0);
 }
 
@@ -115,6 +132,12 @@ void TestAnswerChecking::wrongAnswerAddsTheNumberToTheMissedList() {
     QVERIFY(clickLabel(w.Label9)); // G1A02's answer is 4
     QCOMPARE(w.Combo2->count(), 3);
     QCOMPARE(w.Combo2->itemText(2), QStringLiteral("G1A02"));
+    QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
+
+    // A number chosen from the list is gone to; the list and its caption stay.
+    QVERIFY(chooseFromList(w.Combo2, QStringLiteral("G1A01")));
+    QCOMPARE(w.Text1->text(), QStringLiteral("G1A01"));
+    QCOMPARE(w.Combo2->count(), 3);
     QCOMPARE(w.Combo2->currentText(), QStringLiteral("Missed"));
 }
 

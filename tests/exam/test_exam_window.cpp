@@ -111,13 +111,24 @@ void TestExamWindow::examFromMenuToStudyThese() {
     // Right by letter key (Shift held, as in the study window), wrong by click, right
     // by number key; then change the second.
     QTest::keyClick(exam, letterKey(exam, 1), Qt::ShiftModifier);
+    // The focus follows the row answered by its key.
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(exam->optChoice[size_t(exam->paper().at(0).rowOf(1))]));
     QVERIFY(press(exam->cmdNext));
     QTest::mouseClick(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))], Qt::LeftButton);
     exam->lstQuestions->setCurrentRow(2);
     QCOMPARE(exam->lblNumber->text(), QStringLiteral("G5A01"));
+    // Page Down and Page Up step one question, also in the list, which would move a page.
+    QTest::keyClick(exam->lstQuestions, Qt::Key_PageDown);
+    QCOMPARE(exam->lblNumber->text(), QStringLiteral("G7A01"));
+    QTest::keyClick(exam->lstQuestions, Qt::Key_PageUp);
+    QCOMPARE(exam->lblNumber->text(), QStringLiteral("G5A01"));
     QTest::keyClick(exam, Qt::Key(Qt::Key_1 + exam->paper().at(2).rowOf(2)));
     QVERIFY(press(exam->cmdPrevious));
     QVERIFY(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))]->isChecked());
+    // The focus, on a row, goes with the question to its chosen row.
+    QCOMPARE(QApplication::focusWidget(),
+             static_cast<QWidget*>(exam->optChoice[size_t(exam->paper().at(1).rowOf(3))]));
     QTest::keyClick(exam, letterKey(exam, 1));
     QCOMPARE(exam->chosen(), (QVector<int>{1, 1, 2, 0, 0}));
     QVERIFY(exam->lstQuestions->item(1)->text().endsWith(QStringLiteral("\u2713")));
@@ -149,10 +160,13 @@ void TestExamWindow::examFromMenuToStudyThese() {
              qPrintable(review));
     QVERIFY(exam->lstReview->item(1)->text().contains(QStringLiteral("Your answer: none")));
 
-    // Study these: exactly the missed numbers, in number order, after what was there.
+    // Study these: exactly the missed numbers, in number order, after what was there;
+    // once, and the result stays, with Review these now still to use.
     QVERIFY(press(exam->cmdStudy));
     settle();
-    QVERIFY(!window->existingFrmExam());
+    QCOMPARE(window->existingFrmExam(), exam);
+    QVERIFY(exam->lblVerdict->isVisible() && !exam->cmdStudy->isEnabled());
+    QVERIFY(press(exam->cmdReviewNow));
     QCOMPARE(comboItems(window->Combo2), (QStringList{"G9D11", "G1A01", "G7A01", "G9D10"}));
     QCOMPARE(window->Combo2->currentText(), QStringLiteral("Missed"));
     // Nothing written, and the study window stands where it stood.
@@ -301,14 +315,20 @@ void TestExamWindow::reviewOfTheMissedList() {
     QCOMPARE(reviewRow(review, 1)->mark(), ExamChoiceButton::Mark::wrong);
     QVERIFY(spokenName(reviewRow(review, 3)).endsWith(QStringLiteral("(Right answer)")));
     QCOMPARE(review->lblHint->text(), QStringLiteral("Hint: See section 97.301(d)."));
+    QVERIFY(review->lblJudgement->text().startsWith(QStringLiteral("G1A01: Not right: ")));
     QTest::keyClick(review, Qt::Key_A); // no second answer to a judged question
     QCOMPARE(review->queue().tries(0), 1);
-    QVERIFY(press(review->cmdNext));
+    // Page Up never goes back; Page Down goes on as Next does.
+    QTest::keyClick(review, Qt::Key_PageUp);
+    QVERIFY(review->isJudged());
+    QTest::keyClick(review, Qt::Key_PageDown);
+    QVERIFY(!review->isJudged());
+    QCOMPARE(review->lblJudgement->text(), QString()); // the next question is not judged yet
     // Right by key, Shift held, and by number key: "Correct" and on.
     const ExamQuestion& second = review->questions().at(review->shownQuestion());
     QTest::keyClick(review, Qt::Key(Qt::Key_A + second.rowOf(second.rightValue)),
                     Qt::ShiftModifier);
-    QCOMPARE(review->lblJudgement->text(), QStringLiteral("Correct"));
+    QCOMPARE(review->lblJudgement->text(), QStringLiteral("G0A02: Correct")); // under G7A01
     QCOMPARE(review->lblProgress->text(), QStringLiteral("2 of 3 left"));
     QCOMPARE(review->questions().at(review->shownQuestion()).number, QStringLiteral("G7A01"));
     const ExamQuestion& third = review->questions().at(review->shownQuestion());
@@ -336,15 +356,17 @@ void TestExamWindow::reviewTheseNowFromAnExam() {
     QVERIFY(press(exam->cmdFinish));
     QVERIFY(press(exam->cmdReviewNow));
     settle();
-    // Exactly the missed questions, from the exam's copies; the missed list untouched.
-    QVERIFY(!m_fx->window->existingFrmExam());
+    // Exactly the missed questions, from the exam's copies, also put on the missed list;
+    // the result stays.
+    QCOMPARE(m_fx->window->existingFrmExam(), exam);
+    QVERIFY(exam->isFinished() && !exam->cmdStudy->isEnabled());
     FrmReview* review = m_fx->window->existingFrmReview();
     QVERIFY(review && review->isVisible());
     QStringList numbers;
     for (const ExamQuestion& q : review->questions())
         numbers << q.number;
     QCOMPARE(numbers, (QStringList{"G1A01", "G5A01", "G7A01", "G9D10"}));
-    QCOMPARE(m_fx->window->Combo2->count(), 0);
+    QCOMPARE(comboItems(m_fx->window->Combo2), numbers);
 }
 
 QTEST_MAIN(TestExamWindow)

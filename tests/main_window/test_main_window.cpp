@@ -8,6 +8,7 @@
 #include "learner_actions.h"
 #include "main_window/exam_launcher.h"
 #include "main_window/frm_theo.h"
+#include "widgets/announcer.h"
 #include "widgets/click_label.h"
 #include "widgets/data_control.h"
 #include "widgets/twips.h"
@@ -70,7 +71,10 @@ bool setScreenReaderListening(bool on) {
 
 QList<QObject*> nameChanges;
 QList<QObject*> descriptionChanges;
+QList<QObject*> shownObjects;
 void spyOnNameChanges(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::ObjectShow)
+        shownObjects << event->object();
     if (event->type() == QAccessible::NameChanged)
         nameChanges << event->object();
     if (event->type() == QAccessible::DescriptionChanged)
@@ -88,6 +92,9 @@ struct ClaimsCtrlKeys : QObject {
         return claim;
     }
 };
+
+// An exam under way when the window closes: none, or one the learner keeps or leaves.
+constexpr int noExam = 0, examKept = 1, examLeft = 2;
 
 // Whether any object below an interface says it is showing.
 bool anyShowingBelow(QAccessibleInterface* node) {
@@ -148,7 +155,8 @@ private slots:
         QVERIFY2(widget, qPrintable(name));
         QCOMPARE(twipsRect(widget), geometry);
         QCOMPARE(widget->isVisible(), shown);
-        // Enlarging the window moves nothing.
+        // The window keeps its size (it cannot be maximised), and enlarging it moves nothing.
+        QCOMPARE(fx.window->maximumSize(), fx.window->minimumSize());
         fx.window->resize(fx.window->size() * 2);
         QCoreApplication::processEvents();
         QCOMPARE(twipsRect(widget), geometry);
@@ -194,7 +202,9 @@ private slots:
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* announcer = w.findChild<Announcer*>();
+        QVERIFY(announcer->lastSaid().isEmpty()); // the first question comes with the window
         for (const QString& number : {QStringLiteral("G0A01"), QStringLiteral("G0A02")}) {
             const auto tree = accessibleByName(&w);
             QCOMPARE(tree.value(number)->text(QAccessible::Description),
@@ -234,6 +244,7 @@ private slots:
             }
             if (number == QStringLiteral("G0A01")) {
                 nameChanges.clear();
+                shownObjects.clear();
                 // G0A01's answer is A: pressing it answers and moves on, as a click does.
                 tree.value(QStringLiteral("G0A01 choice A"))
                     ->actionInterface()
@@ -243,8 +254,29 @@ private slots:
                 for (QObject* label :
                      {w.Label8, w.Label9, w.Label10, w.Label11, w.Label12, w.Label13})
                     QVERIFY2(nameChanges.contains(label), qPrintable(label->objectName()));
+                // The focus stays where it was, so the new question is told once as a notification.
+                QTRY_COMPARE(
+                    announcer->lastSaid(),
+                    QStringLiteral("Question G0A02: Stem of G0A02? Four choices, A to D."));
+                // (Qt tells a widget's showing twice; the bridge passes it on once.)
+                QCOMPARE(QSet<QObject*>(shownObjects.begin(), shownObjects.end()),
+                         QSet<QObject*>{announcer});
+                QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(),
+                         QAccessible::Notification);
             }
         }
+        // In Drill mode the right row is told too (G1A01's C stands in row D); a question
+        // change that moves the focus is heard through the focus instead.
+        QVERIFY(press(w.Option2));
+        QVERIFY(press(w.Data1->nextButton()));
+        QTRY_COMPARE(announcer->lastSaid(),
+                     QStringLiteral("Question G1A01: Stem of G1A01? Four "
+                                    "choices, A to D; the right answer is D."));
+        shownObjects.clear();
+        QVERIFY(press(w.Data1->nextButton()));
+        w.Option1->setFocus();
+        QTest::qWait(50);
+        QVERIFY(shownObjects.isEmpty());
         // Never shown, never offered as showing.
         QVERIFY(!anyShowingBelow(QAccessible::queryAccessibleInterface(w.List1)));
         for (QWidget* window :
@@ -348,10 +380,10 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.Command6));
-        // The choices in the order of their rows, then the browse bar's buttons.
+        // The question, its choices in the order of their rows, then the browse bar's buttons.
         auto c = w.choiceLabels();
         std::sort(c.begin(), c.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
-        QList<QWidget*> expected{w.Combo1, w.Combo2, w.Command8, w.Option1};
+        QList<QWidget*> expected{w.Combo1, w.Combo2, w.Command8, w.Option1, w.Label13};
         expected << c[0] << c[1] << c[2] << c[3] << w.Data1->firstButton()
                  << w.Data1->previousButton() << w.Data1->nextButton() << w.Data1->lastButton();
         for (const QWidget* next : expected) {
@@ -480,19 +512,28 @@ private slots:
     void closingEndsWithAllWindowsAndSavesOnlyTheNote_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::addColumn<QString>("note"); // typed into the hint box of G0A01, which has no row
-        QTest::newRow("close box") << false << "";
-        QTest::newRow("File, Exit") << true << "";
-        QTest::newRow("close box, note typed") << false << "My note";
-        QTest::newRow("File, Exit, note typed") << true << "My note";
+        QTest::addColumn<int>("exam");
+        QTest::newRow("close box") << false << "" << noExam;
+        QTest::newRow("File, Exit") << true << "" << noExam;
+        QTest::newRow("close box, note typed") << false << "My note" << noExam;
+        QTest::newRow("File, Exit, note typed") << true << "My note" << noExam;
+        QTest::newRow("close box, exam kept, note typed") << false << "My note" << examKept;
+        QTest::newRow("File, Exit, exam left") << true << "" << examLeft;
     }
     void closingEndsWithAllWindowsAndSavesOnlyTheNote() {
         QFETCH(bool, byMenu);
         QFETCH(QString, note);
+        QFETCH(int, exam);
         WindowFixture fx;
         QVERIFY(fx.open());
         FrmTheo& w = *fx.window;
         w.show();
         w.frmPicture()->show();
+        if (exam != noExam) {
+            w.mnuFileExam->trigger();
+            fx.dialogs.yesNoAnswers = {exam == examLeft};
+        }
+        const bool stays = exam == examKept;
         w.Text3->setPlainText(QStringLiteral("typed but never saved"));
         QVERIFY(press(w.Command8));
         QTest::keyClicks(w.Text10, note);
@@ -500,9 +541,15 @@ private slots:
         if (byMenu)
             w.mnuFileExit->trigger();
         else
-            QVERIFY(w.close());
-        QVERIFY(!w.isVisible());
-        QVERIFY(!w.existingFrmPicture());
+            QCOMPARE(w.close(), !stays);
+        QCOMPARE(fx.dialogs.questions,
+                 exam == noExam ? QStringList()
+                                : QStringList{"Leave the practice exam? Your answers will not be "
+                                              "kept."});
+        // Kept, the exam and the study window stay as they were; the note is saved first.
+        QCOMPARE(w.isVisible(), stays);
+        QCOMPARE(w.existingFrmPicture() != nullptr, stays);
+        QCOMPARE(w.existingFrmExam() != nullptr, stays);
         QCOMPARE(fx.bank.column(QStringLiteral("pool"), QStringLiteral("Question")).first(),
                  QStringLiteral("Stem of G0A01?"));
         QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")),

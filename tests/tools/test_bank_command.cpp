@@ -125,6 +125,7 @@ void TestBankCommand::roundTrip() {
              (QStringList{"See section 97.13(c)(1) of the amateur service rules.",
                           "See section 97.301(d) of the amateur service rules."}));
     QCOMPARE(column(bank, "sqlite_master WHERE type = 'index'", "name").size(), 2);
+    QCOMPARE(column(bank, "bank_info WHERE key = 'withdrawn'", "value"), QStringList{"G1A03"});
     // Only the bank and its source are left in the folder: no temporary files, not even
     // those an earlier run left.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
