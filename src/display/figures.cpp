@@ -29,16 +29,24 @@ QRect usableScreen(const QWidget* mainWindow) {
 
 } // namespace
 
-void FrmTheo::FigureLookup(const QString& number) {
+std::optional<FigureEntry> FrmTheo::figureOf(const QString& number) {
     // The question box holds the same row's text: a row's boxes are all filled before
     // any change handler runs.
-    const std::optional<FigureEntry> figure =
-        FigureCatalogue::figureFor(number, Text3->toPlainText(), [this] {
-            if (!m_bankNamesFigures)
-                m_bankNamesFigures =
-                    FigureCatalogue::bankNamesFigures(workingFile(BankSchema::fileName));
-            return *m_bankNamesFigures;
-        });
+    return FigureCatalogue::figureFor(number, Text3->toPlainText(), [this] {
+        if (!m_bankNamesFigures)
+            m_bankNamesFigures =
+                FigureCatalogue::bankNamesFigures(workingFile(BankSchema::fileName));
+        return *m_bankNamesFigures;
+    });
+}
+
+QString FrmTheo::shownFigureFile() {
+    const std::optional<FigureEntry> figure = figureOf(trimSpaces(Text1->text()));
+    return figure ? figure->bitmapFile : QString();
+}
+
+void FrmTheo::FigureLookup(const QString& number) {
+    const std::optional<FigureEntry> figure = figureOf(number);
     if (!figure) {
         Command11->hide();
         frmPicture()->hide();

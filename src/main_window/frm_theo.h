@@ -32,6 +32,7 @@ class DataControl;
 class Dialogs;
 class ExamLauncher;
 class FieldBinding;
+struct FigureEntry;
 class FrmAbout;
 class FrmExam;
 class FrmReview;
@@ -266,8 +267,12 @@ private:
 
     QString m_workingDir;
     Dialogs& m_dialogs;
+    // The figure of the question of this number on screen, and the bitmap file of the
+    // question shown (empty: none) (display/figures.cpp).
+    std::optional<FigureEntry> figureOf(const QString& number);
+    QString shownFigureFile();
     // Whether the bank's pool names its figures in its text; asked once, when a
-    // question of the figure catalogue names none (display/figures.cpp).
+    // question of the figure catalogue names none.
     std::optional<bool> m_bankNamesFigures;
     Examination m_examination = Examination::General;
     ExamLauncher* m_examLauncher = nullptr;
