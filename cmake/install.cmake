@@ -2,7 +2,7 @@
 #   bin/varnel-theory                    the launcher (makes the learner's working folder)
 #   bin/varnel-bank                      the bank builder
 #   libexec/varnel-theory/varnel-theory  the program, which the launcher starts
-#   share/varnel-theory/                 the default working folder's contents
+#   share/varnel-theory/<exam>/          each exam's default working folder's contents
 #   share/applications, metainfo, icons/hicolor, man/man1
 #   share/doc/varnel-theory/LICENSE      the MIT licence, which every copy carries
 # SPDX-License-Identifier: MIT
@@ -12,10 +12,13 @@ set(VARNEL_APP_ID org.varnel.VarnelTheory)
 install(TARGETS varnel-theory RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/varnel-theory)
 install(TARGETS varnel-bank RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${VARNEL_LAUNCHER} DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${VARNEL_DEFAULT_BANK_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory)
-# The pool text itself, for rebuilding a bank; in a subfolder, so the launcher does not
-# copy it into the learner's working folder.
-install(FILES ${VARNEL_DEFAULT_POOL} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/pools)
+foreach(exam IN LISTS VARNEL_EXAMS)
+  install(FILES ${VARNEL_DEFAULT_BANK_FILES_${exam}}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/${exam})
+endforeach()
+# The pool texts themselves, for rebuilding a bank; in a folder of their own, so the
+# launcher does not copy them into the learner's working folder.
+install(FILES ${VARNEL_DEFAULT_POOLS} DESTINATION ${CMAKE_INSTALL_DATADIR}/varnel-theory/pools)
 install(FILES resources/${VARNEL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 configure_file(resources/${VARNEL_APP_ID}.metainfo.xml ${VARNEL_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${VARNEL_APP_ID}.metainfo.xml
@@ -34,12 +37,13 @@ set(CPACK_PACKAGE_VENDOR "Varnel Theory developers")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_CONTACT "Varnel Theory developers <varnel-theory@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "study program for the US amateur-radio General class theory exam")
+    "study program for the US amateur-radio Technician, General and Extra theory exams")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Drills the questions of the current General class question pool (2023-2027) topic by\n\
-topic, with hints and the learner's own notes, the pool's figure, the band-privileges\n\
-table, a missed list with its review and a practice exam. The question bank is the\n\
-learner's own copy in ~/.local/share/varnel-theory, made the first time.")
+    "Drills the questions of the current Technician (2026-2030), General (2023-2027) and\n\
+Extra (2024-2028) question pools topic by topic, with hints and the learner's own notes,\n\
+each pool's figures, its band-privileges table, a missed list with its review and a\n\
+practice exam. Each exam's question bank is the learner's own copy in\n\
+~/.local/share/varnel-theory/EXAM, made the first time (varnel-theory --exam EXAM).")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

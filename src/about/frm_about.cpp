@@ -71,6 +71,10 @@ FrmAbout::FrmAbout(QWidget* parent) : QWidget(parent) {
     Label1->setWordWrap(true);
     twips::place(Label1, 1920, 1440, 3615, 975);
 
+    Label2 = whiteLabel("Label2", QString(), Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setWordWrap(true);
+    twips::place(Label2, 1920, 2415, 3615, 435);
+
     Command1 = new QPushButton(QStringLiteral("OK"), Picture1);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);

@@ -22,6 +22,7 @@ public:
     QLabel* Label4;
     QLabel* Label8;
     QLabel* Label1;
+    QLabel* Label2; // the exam studied and its pool's dates
     QPushButton* Command1;
 
     // OK: puts the box out of sight until the next Help, About.

@@ -84,6 +84,23 @@ BankStatus PaperReader::rows(QVector<PaperRow>& rows) {
     return finished(what, query, m_connection->db());
 }
 
+BankStatus PaperReader::figureStems(QStringList& stems) {
+    const QString what = QStringLiteral("the questions cannot be read");
+    QSqlQuery query(m_connection->db());
+    query.setForwardOnly(true);
+    // LIKE ignores the case of ASCII letters. Every published pool has fewer questions
+    // than the rows looked at, so a bank of millions is not read through for this.
+    if (!query.exec(QStringLiteral("SELECT Question FROM (SELECT Question FROM \"%1\" ORDER BY "
+                                   "rowid LIMIT %2) WHERE Question LIKE '%figure%' OR "
+                                   "Question LIKE '%circuit in%'")
+                        .arg(BankSchema::poolTable)
+                        .arg(figureStemRows)))
+        return SqlFailure::checkedStatus(what, query.lastError(), m_connection->db());
+    while (query.next())
+        stems << query.value(0).toString();
+    return finished(what, query, m_connection->db());
+}
+
 BankStatus PaperReader::record(qint64 rowId, PaperRecord& record) {
     const QString what = QStringLiteral("a question cannot be read");
     QSqlQuery query(m_connection->db());

@@ -7,6 +7,7 @@
 #include "bank/bank_status.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <array>
 #include <memory>
@@ -46,6 +47,10 @@ public:
     BankStatus open();
     // Every row of table pool, in row order.
     BankStatus rows(QVector<PaperRow>& rows);
+    // The text (field Question) of every question among the first figureStemRows rows
+    // that speaks of a figure or a circuit, in row order.
+    static constexpr int figureStemRows = 5000;
+    BankStatus figureStems(QStringList& stems);
     // The fields of the row with that row id.
     BankStatus record(qint64 rowId, PaperRecord& record);
     // The hint of a question as the study window finds it (first matching row, letter

@@ -3,6 +3,11 @@
 // SPDX-License-Identifier: MIT
 #include "display/figure_catalogue.h"
 
+#include "bank/paper_reader.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -109,4 +114,43 @@ QStringList FigureCatalogue::bitmapFiles() {
         if (all.isEmpty() || all.last() != QLatin1String(row.bitmapFile))
             all << QString::fromLatin1(row.bitmapFile);
     return all;
+}
+
+std::optional<QString> FigureCatalogue::bitmapNamedIn(const QString& questionText) {
+    // A figure name is a capital, an optional subelement digit, a hyphen of any kind
+    // (the pools also write U+2010, U+2011 and the en dash) and a number: "T-1", "E9-3".
+    static const QRegularExpression named(
+        QStringLiteral("\\b(?:figure|circuit in)\\s+([A-Z][0-9]?)[-\\x{2010}\\x{2011}\\x{2013}]"
+                       "([0-9]{1,2})\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = named.match(questionText);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toUpper() + QLatin1Char('-') + match.captured(2) +
+           QStringLiteral(".bmp");
+}
+
+bool FigureCatalogue::poolNamesFigures(const QStringList& questionTexts) {
+    return std::any_of(questionTexts.cbegin(), questionTexts.cend(),
+                       [](const QString& text) { return bitmapNamedIn(text).has_value(); });
+}
+
+std::optional<FigureEntry>
+FigureCatalogue::figureFor(const QString& number, const QString& questionText,
+                           const std::function<bool()>& bankNamesFigures) {
+    const std::optional<FigureEntry> row = lookup(number);
+    if (const std::optional<QString> named = bitmapNamedIn(questionText)) {
+        if (row && row->bitmapFile == *named)
+            return row;
+        return FigureEntry{*named, FigureSizing::CornerPlacement};
+    }
+    if (row && !bankNamesFigures())
+        return row;
+    return std::nullopt;
+}
+
+bool FigureCatalogue::bankNamesFigures(const QString& bankFile) {
+    PaperReader reader(bankFile);
+    QStringList stems;
+    return reader.open().ok() && reader.figureStems(stems).ok() && poolNamesFigures(stems);
 }

@@ -1,6 +1,7 @@
 // FrmTheo's handlers for figures: the figure step of a question change, the figure and table
 // windows and where they go on the screen.
 // SPDX-License-Identifier: MIT
+#include "bank/bank_schema.h"
 #include "bank/text_rules.h"
 #include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
@@ -27,8 +29,24 @@ QRect usableScreen(const QWidget* mainWindow) {
 
 } // namespace
 
+std::optional<FigureEntry> FrmTheo::figureOf(const QString& number) {
+    // The question box holds the same row's text: a row's boxes are all filled before
+    // any change handler runs.
+    return FigureCatalogue::figureFor(number, Text3->toPlainText(), [this] {
+        if (!m_bankNamesFigures)
+            m_bankNamesFigures =
+                FigureCatalogue::bankNamesFigures(workingFile(BankSchema::fileName));
+        return *m_bankNamesFigures;
+    });
+}
+
+QString FrmTheo::shownFigureFile() {
+    const std::optional<FigureEntry> figure = figureOf(trimSpaces(Text1->text()));
+    return figure ? figure->bitmapFile : QString();
+}
+
 void FrmTheo::FigureLookup(const QString& number) {
-    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(number);
+    const std::optional<FigureEntry> figure = figureOf(number);
     if (!figure) {
         Command11->hide();
         frmPicture()->hide();

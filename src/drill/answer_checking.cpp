@@ -62,15 +62,13 @@ void FrmTheo::checkAnswer(int answerValue) {
     recordAnswer(trimSpaces(Text1->text()), right, QStringLiteral("study"));
     if (right) {
         m_dialogs.message(this, QStringLiteral("    Correct"));
-        const std::optional<FigureEntry> answered =
-            FigureCatalogue::lookup(trimSpaces(Text1->text()));
+        const QString answered = shownFigureFile();
         // The drill ends at the last row of the pool, whatever its number: a step
         // past it keeps the last question current, so it can be answered again.
         reportBankStatus(Data1->recordset().moveNext());
         // After the move, so a figure window open for the question just answered goes
         // too, unless the next question refers to the same drawing (G7A09 to G7A13).
-        const std::optional<FigureEntry> next = FigureCatalogue::lookup(trimSpaces(Text1->text()));
-        if (!answered || !next || answered->bitmapFile != next->bitmapFile)
+        if (answered.isEmpty() || answered != shownFigureFile())
             frmPicture()->hide();
     } else {
         m_dialogs.message(this, QStringLiteral("    Sorry, try again."));

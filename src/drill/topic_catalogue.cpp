@@ -7,11 +7,12 @@ namespace TopicCatalogue {
 
 namespace {
 
-// G and T pools have all ten subelements; A, E and N have no subelement 0.
+// G, T and E pools have all ten subelements (the current Extra pool has safety as
+// E0); the older A and N pools have no subelement 0.
 bool letterTakesDigit(QChar letter, int digit) {
-    if (letter == QLatin1Char('G') || letter == QLatin1Char('T'))
+    if (letter == QLatin1Char('G') || letter == QLatin1Char('T') || letter == QLatin1Char('E'))
         return digit >= 0 && digit <= 9;
-    if (letter == QLatin1Char('A') || letter == QLatin1Char('E') || letter == QLatin1Char('N'))
+    if (letter == QLatin1Char('A') || letter == QLatin1Char('N'))
         return digit >= 1 && digit <= 9;
     return false;
 }
@@ -44,6 +45,15 @@ std::optional<QString> nameForCode(const QString& prefix) {
     if (!letterTakesDigit(prefix.at(0), digit))
         return std::nullopt;
     return names().at(digit);
+}
+
+QStringList syllabusCodes(QChar poolLetter) {
+    // The pools print subelement 0 last: T1 ... T9, T0.
+    QStringList codes;
+    for (int digit : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+        if (letterTakesDigit(poolLetter, digit))
+            codes << QString(poolLetter) + QString::number(digit);
+    return codes;
 }
 
 std::optional<QString> startCode(QChar poolLetter, const QString& topicName) {

@@ -4,6 +4,7 @@
 #include "exam/frm_exam.h"
 
 #include "display/frm_picture.h"
+#include "drill/topic_catalogue.h"
 #include "exam/exam_bank.h"
 #include "exam/exam_choice_button.h"
 #include "exam/exam_controls.h"
@@ -205,7 +206,7 @@ void FrmExam::showQuestion(int index) {
 
     cmdPrevious->setEnabled(m_current > 0);
     cmdNext->setEnabled(m_current < m_paper.size() - 1);
-    showFigureButton(question.number);
+    showFigureButton(question.number, question.stem);
     const QSignalBlocker blocker(lstQuestions);
     lstQuestions->setCurrentRow(m_current);
 }
@@ -252,7 +253,7 @@ void FrmExam::cmdNext_Click() {
 
 void FrmExam::cmdPicture_Click() {
     if (m_current >= 0)
-        showFigure(m_paper.at(m_current).number);
+        showFigure(m_paper.at(m_current).number, m_paper.at(m_current).stem);
 }
 
 void FrmExam::cmdFinish_Click() {
@@ -281,15 +282,23 @@ void FrmExam::showResult() {
         picture->hide();
     lblVerdict->setText(ExamScore::verdict(m_result));
     lblVerdict->setAccessibleName(lblVerdict->text());
-    tblTopics->setRowCount(static_cast<int>(m_result.topics.size()));
-    for (int digit = 0; digit < tblTopics->rowCount(); ++digit) {
-        const TopicTally& topic = m_result.topics.at(digit);
-        tblTopics->setItem(digit, 0, new QTableWidgetItem(topic.name));
+    // The topics in the order of the pool's syllabus (subelement 0 last); a bank of
+    // another letter keeps digit order.
+    QVector<int> digits;
+    for (const QString& code : TopicCatalogue::syllabusCodes(m_poolLetter))
+        digits << code.at(1).digitValue();
+    if (digits.isEmpty())
+        for (int digit = 0; digit < m_result.topics.size(); ++digit)
+            digits << digit;
+    tblTopics->setRowCount(static_cast<int>(digits.size()));
+    for (int row = 0; row < tblTopics->rowCount(); ++row) {
+        const TopicTally& topic = m_result.topics.at(digits.at(row));
+        tblTopics->setItem(row, 0, new QTableWidgetItem(topic.name));
         auto* tally =
             new QTableWidgetItem(QStringLiteral("%1 / %2").arg(topic.right).arg(topic.asked));
         tally->setData(Qt::AccessibleTextRole,
                        QStringLiteral("%1 of %2 right").arg(topic.right).arg(topic.asked));
-        tblTopics->setItem(digit, 1, tally);
+        tblTopics->setItem(row, 1, tally);
     }
     lstReview->clear();
     for (int i : m_result.missed) {

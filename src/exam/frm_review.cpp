@@ -154,7 +154,7 @@ void FrmReview::showQuestion() {
     lblHint->setFieldText(QString());
     lblHint->hide();
     cmdNext->setEnabled(false);
-    showFigureButton(question.number);
+    showFigureButton(question.number, question.stem);
     optChoice[0]->setFocus();
 }
 
@@ -238,7 +238,7 @@ void FrmReview::say(ClickLabel* label, const QString& text) {
 
 void FrmReview::cmdPicture_Click() {
     if (m_shown >= 0)
-        showFigure(m_questions.at(m_shown).number);
+        showFigure(m_questions.at(m_shown).number, m_questions.at(m_shown).stem);
 }
 
 void FrmReview::cmdAgain_Click() {

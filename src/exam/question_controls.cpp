@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 #include "exam/question_controls.h"
 
+#include "bank/bank_schema.h"
 #include "display/figure_catalogue.h"
 #include "display/frm_picture.h"
 #include "exam/exam_choice_button.h"
@@ -57,8 +58,9 @@ QRect QuestionControls::questionArea() const {
     return area;
 }
 
-void QuestionControls::showFigureButton(const QString& number) {
-    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(number);
+void QuestionControls::showFigureButton(const QString& number, const QString& stem) {
+    const std::optional<FigureEntry> figure =
+        FigureCatalogue::figureFor(number, stem, [this] { return bankNamesFigures(); });
     cmdPicture->setVisible(figure.has_value());
     if (FrmPicture* picture = existingFrmPicture(); picture && picture->isVisible()) {
         if (figure)
@@ -68,8 +70,9 @@ void QuestionControls::showFigureButton(const QString& number) {
     }
 }
 
-void QuestionControls::showFigure(const QString& number) {
-    const std::optional<FigureEntry> figure = FigureCatalogue::lookup(number);
+void QuestionControls::showFigure(const QString& number, const QString& stem) {
+    const std::optional<FigureEntry> figure =
+        FigureCatalogue::figureFor(number, stem, [this] { return bankNamesFigures(); });
     if (!figure)
         return;
     FrmPicture* picture = m_frmPicture.get();
@@ -77,6 +80,13 @@ void QuestionControls::showFigure(const QString& number) {
     if (!picture->isVisible())
         WindowMoves::placeBeside(picture, m_questionPage->window(), questionArea());
     WindowMoves::bringBack(picture);
+}
+
+bool QuestionControls::bankNamesFigures() {
+    if (!m_bankNamesFigures)
+        m_bankNamesFigures =
+            FigureCatalogue::bankNamesFigures(QDir(m_workingDir).filePath(BankSchema::fileName));
+    return *m_bankNamesFigures;
 }
 
 FrmPicture* QuestionControls::existingFrmPicture() const {

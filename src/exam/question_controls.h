@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <optional>
 
 class ClickLabel;
 class ExamChoiceButton;
@@ -44,13 +45,16 @@ protected:
     void placeQuestionControls();
     // Where the question is shown, in global coordinates: what a figure must not cover.
     QRect questionArea() const;
-    // Shows Show Picture when the question numbered so has a figure; an open figure
+    // Shows Show Picture when the question of this number and stem has a figure; an open figure
     // window follows the question, as it does in the study window.
-    void showFigureButton(const QString& number);
-    // Show Picture: the figure of the question numbered so, beside the window and
+    void showFigureButton(const QString& number, const QString& stem);
+    // Show Picture: the figure of the question of this number and stem, beside the window and
     // never over the question it illustrates.
-    void showFigure(const QString& number);
+    void showFigure(const QString& number, const QString& stem);
 
+    // Whether the bank's pool names its figures in its text, asked once when needed.
+    bool bankNamesFigures();
+    std::optional<bool> m_bankNamesFigures;
     QString m_workingDir;
     AuxWindow<FrmPicture> m_frmPicture;
     QWidget* m_questionPage = nullptr;

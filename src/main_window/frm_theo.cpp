@@ -268,12 +268,21 @@ void FrmTheo::createMenus() {
     mnuFileProgress = mnuThFile->addAction(QStringLiteral("&Progress\u2026"));
     mnuFileProgress->setObjectName(QStringLiteral("mnuFileProgress"));
     mnuFileProgress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFileExportProgress = mnuThFile->addAction(QStringLiteral("Expor&t Progress\u2026"));
+    mnuFileExportProgress = mnuThFile->addAction(QStringLiteral("Export Progre&ss\u2026"));
     mnuFileExportProgress->setObjectName(QStringLiteral("mnuFileExportProgress"));
     mnuFileImportProgress = mnuThFile->addAction(QStringLiteral("&Import Progress\u2026"));
     mnuFileImportProgress->setObjectName(QStringLiteral("mnuFileImportProgress"));
-    mnuFileResetProgress = mnuThFile->addAction(QStringLiteral("Reset Pro&gress\u2026"));
+    mnuFileResetProgress = mnuThFile->addAction(QStringLiteral("Reset Pr&ogress\u2026"));
     mnuFileResetProgress->setObjectName(QStringLiteral("mnuFileResetProgress"));
+    mnuThFile->addSeparator();
+    const char* const studyNames[] = {"mnuFileStudyTechnician", "mnuFileStudyGeneral",
+                                      "mnuFileStudyExtra"};
+    const char* const studyTexts[] = {"Study &Technician", "Study &General", "Study Extr&a"};
+    for (std::size_t i = 0; i < mnuFileStudy.size(); ++i) {
+        mnuFileStudy[i] = mnuThFile->addAction(QString::fromLatin1(studyTexts[i]));
+        mnuFileStudy[i]->setObjectName(QString::fromLatin1(studyNames[i]));
+        mnuFileStudy[i]->setEnabled(false); // until the program knows how to start another
+    }
     mnuThFile->addSeparator();
     mnuFileExit = mnuThFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
@@ -447,6 +456,9 @@ void FrmTheo::wireHandlers() {
             &FrmTheo::mnuFileImportProgress_Click);
     connect(mnuFileResetProgress, &QAction::triggered, this, &FrmTheo::mnuFileResetProgress_Click);
     connect(mnuFileExit, &QAction::triggered, this, &FrmTheo::mnuFileExit_Click);
+    for (std::size_t i = 0; i < mnuFileStudy.size(); ++i)
+        connect(mnuFileStudy[i], &QAction::triggered, this,
+                [this, i] { mnuFileStudy_Click(Examinations::all[i]); });
     // The menu item's handler inverts the check mark itself, so the toggle Qt makes
     // on a checkable item is undone first.
     connect(mnuHelpHint, &QAction::triggered, this, [this] {

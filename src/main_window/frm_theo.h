@@ -7,12 +7,14 @@
 #include "bank/bank_status.h"
 #include "main_window/shared_module.h"
 #include "widgets/aux_window.h"
+#include "widgets/examination.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QVector>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -29,7 +31,9 @@ class Announcer;
 class ClickLabel;
 class DataControl;
 class Dialogs;
+class ExamLauncher;
 class FieldBinding;
+struct FigureEntry;
 class FrmAbout;
 class FrmExam;
 class FrmReview;
@@ -137,6 +141,7 @@ public:
     QAction* mnuFileImportProgress;
     QAction* mnuFileResetProgress;
     QAction* mnuFileExit;
+    std::array<QAction*, 3> mnuFileStudy; // Technician, General, Extra
     QMenu* mnuHelp;
     QAction* mnuHelpHint;
     QAction* mnuHelpPrivileges;
@@ -208,6 +213,18 @@ public:
     // Whether the learner may leave what the study window has open: true unless an
     // exam is being taken and the learner, asked, keeps it.
     bool mayLeave();
+
+    // --- The examination studied (main_window/exam_choice.cpp)
+    // The exam the program was started for, and how it starts another (none: the
+    // Study items stay disabled).
+    void setExamination(Examination exam, ExamLauncher* launcher);
+    // The exam of the bank's questions (their letter), else the one started for.
+    Examination examination() const;
+    // The caption names the exam, but for General.
+    void showExamination();
+    // File, Study <exam>: saves the typed note, then, unless the learner keeps an exam
+    // under way, starts the program on that exam's bank and ends this one.
+    void mnuFileStudy_Click(Examination exam);
 
     // --- Review of missed questions (exam/review_menu.cpp)
     void mnuFileReview_Click();
@@ -292,6 +309,15 @@ private:
 
     QString m_workingDir;
     Dialogs& m_dialogs;
+    // The figure of the question of this number on screen, and the bitmap file of the
+    // question shown (empty: none) (display/figures.cpp).
+    std::optional<FigureEntry> figureOf(const QString& number);
+    QString shownFigureFile();
+    // Whether the bank's pool names its figures in its text; asked once, when a
+    // question of the figure catalogue names none.
+    std::optional<bool> m_bankNamesFigures;
+    Examination m_examination = Examination::General;
+    ExamLauncher* m_examLauncher = nullptr;
     RandomDraw& m_draw;
     SharedModule m_shared;
     std::vector<std::unique_ptr<FieldBinding>> m_labelBindings;

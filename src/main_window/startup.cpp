@@ -66,6 +66,7 @@ BankStatus FrmTheo::openQuestionBank() {
     // nothing typed for this question reaches another's note.
     if (Text1->text().isEmpty())
         lookUpHint();
+    showExamination();
     return BankStatus::success();
 }
 

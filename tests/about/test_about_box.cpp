@@ -90,6 +90,7 @@ void TestAboutBox::helpAboutTwiceGivesOneBox() {
     QVERIFY(first->isVisible());
     FrmAbout* second = helpAbout();
     QCOMPARE(second, first.data());
+    QCOMPARE(first->Label2->text(), QStringLiteral("General class exam")); // no pool recorded
     QVERIFY(second->isVisible());
     QCOMPARE(aboutBoxCount(), 1);
     QVERIFY(QTest::qWaitForWindowActive(second));

@@ -12,6 +12,8 @@ private slots:
     void sizeOfTheTable();
     void lookup_data();
     void lookup();
+    void figureFor_data();
+    void figureFor();
 };
 
 void TestFigureCatalogue::sizeOfTheTable() {
@@ -87,6 +89,70 @@ void TestFigureCatalogue::lookup() {
     QFETCH(QString, file);
     QFETCH(bool, fit);
     const auto entry = FigureCatalogue::lookup(number);
+    QCOMPARE(entry.has_value(), !file.isEmpty());
+    if (entry) {
+        QCOMPARE(entry->bitmapFile, file);
+        QCOMPARE(entry->sizing == FigureSizing::FitToPicture, fit);
+    }
+}
+
+void TestFigureCatalogue::figureFor_data() {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("file"); // empty: no figure
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<bool>("poolNames"); // whether the bank's pool names its figures
+
+    QTest::newRow("named") << "E9G06"
+                           << "Which point on Figure E9-3 is ...?"
+                           << "E9-3.bmp" << false << true;
+    QTest::newRow("lower case, no digit") << "T6C02"
+                                          << "What is component 1 in figure T-1?"
+                                          << "T-1.bmp" << false << true;
+    QTest::newRow("non-breaking hyphen") << "E7G07"
+                                         << QString::fromUtf8("in Figure E7\u2011"
+                                                              "3 when")
+                                         << "E7-3.bmp" << false << true;
+    QTest::newRow("en dash") << "E7G09"
+                             << QString::fromUtf8("Figure E7\u2013"
+                                                  "3?")
+                             << "E7-3.bmp" << false << true;
+    QTest::newRow("without the word") << "E7G02"
+                                      << "the circuit in E7-3 if"
+                                      << "E7-3.bmp" << false << true;
+    QTest::newRow("G7-1 as catalogued") << "G7A09"
+                                        << "in Figure G7-1?"
+                                        << "G7-1.bmp" << false << true;
+    QTest::newRow("named over the row") << "E6C08"
+                                        << "in Figure E6-3?"
+                                        << "E6-3.bmp" << false << true;
+    QTest::newRow("row of an older pool") << "E5H01"
+                                          << "Stem of E5H01?"
+                                          << "A5-1.bmp" << true << false;
+    QTest::newRow("named in an older pool") << "G7A10"
+                                            << "Figure G7-1"
+                                            << "G7-1.bmp" << false << false;
+    QTest::newRow("same number, no figure") << "E5C05"
+                                            << "What kind of diagram is used?"
+                                            << "" << false << true;
+    QTest::newRow("noise figure") << "E4C04"
+                                  << "What is the noise figure of a receiver?"
+                                  << "" << false << true;
+    QTest::newRow("figure-eight") << "E9C03"
+                                  << "A figure-eight end-fire"
+                                  << "" << false << true;
+    QTest::newRow("no number after") << "E9C04"
+                                     << "Figure E9-"
+                                     << "" << false << true;
+}
+
+void TestFigureCatalogue::figureFor() {
+    QFETCH(QString, number);
+    QFETCH(QString, text);
+    QFETCH(QString, file);
+    QFETCH(bool, fit);
+    QFETCH(bool, poolNames);
+    const auto entry = FigureCatalogue::figureFor(number, text, [&] { return poolNames; });
     QCOMPARE(entry.has_value(), !file.isEmpty());
     if (entry) {
         QCOMPARE(entry->bitmapFile, file);

@@ -87,7 +87,9 @@ void TestRecordChange::topicAndHintOfNumber_data() {
         << "g5a01" << unchanged << "plain hint";
     QTest::newRow("one character: no topic, still searched") << "G" << unchanged << "one letter";
     QTest::newRow("A0") << "A0A01" << unchanged << "";
-    QTest::newRow("E0") << "E0A01" << unchanged << "";
+    QTest::newRow("E0") << "E0A01"
+                        << "RF Safety"
+                        << "";
     QTest::newRow("N0") << "N0A01" << unchanged << "";
     QTest::newRow("T0") << "T0A01"
                         << "RF Safety"

@@ -82,6 +82,7 @@ private slots:
     void hostileInput();
     void randomBytes();
     void loadFile();
+    void defaultTableFile_data();
     void defaultTableFile();
 };
 
@@ -356,8 +357,38 @@ void TestRtfReader::loadFile() {
     QCOMPARE(document.toPlainText(), u"read \u2013 me"_qs);
 }
 
+void TestRtfReader::defaultTableFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("bands");    // every band, in order
+    QTest::addColumn<QStringList>("segments"); // some of the segments
+    QTest::newRow("general") << "NTO-1.rtf"
+                             << QStringList{"160 m", "80 m", "60 m",   "40 m", "30 m",
+                                            "20 m",  "17 m", "15 m",   "12 m", "10 m",
+                                            "6 m",   "2 m",  "1.25 m", "70 cm"}
+                             << QStringList{u"3.800 \u2013 4.000"_qs, u"14.225 \u2013 14.350"_qs,
+                                            u"420.0 \u2013 450.0"_qs};
+    // Phone on HF only in 28.300 - 28.500 (T1B01, T1B06); CW only at the foot of 6 m and
+    // 2 m (T1B07).
+    QTest::newRow("technician") << "NTO-1-technician.rtf"
+                                << QStringList{"80 m", "40 m",   "15 m",  "10 m",  "6 m",
+                                               "2 m",  "1.25 m", "70 cm", "33 cm", "23 cm"}
+                                << QStringList{u"3.525 \u2013 3.600"_qs, u"28.300 \u2013 28.500"_qs,
+                                               u"50.0 \u2013 50.1"_qs, u"144.0 \u2013 144.1"_qs};
+    // The 20 m band ends at 14.350 (E1A01), data below 14.150 (E1A03), phone from 3.600
+    // (E1A04).
+    QTest::newRow("extra") << "NTO-1-extra.rtf"
+                           << QStringList{"2200 m", "630 m", "160 m",  "80 m", "60 m", "40 m",
+                                          "30 m",   "20 m",  "17 m",   "15 m", "12 m", "10 m",
+                                          "6 m",    "2 m",   "1.25 m", "70 cm"}
+                           << QStringList{u"3.600 \u2013 4.000"_qs, u"14.000 \u2013 14.150"_qs,
+                                          u"14.150 \u2013 14.350"_qs, u"21.200 \u2013 21.450"_qs};
+}
+
 void TestRtfReader::defaultTableFile() {
-    const QString path = sourceFolder() + "/../../resources/NTO-1.rtf";
+    QFETCH(QString, file);
+    QFETCH(QStringList, bands);
+    QFETCH(QStringList, segments);
+    const QString path = sourceFolder() + "/../../resources/" + file;
     QTextDocument document;
     QVERIFY2(RtfReader::loadFile(document, path), qPrintable(path));
     const QList<QTextFrame*> frames = document.rootFrame()->childFrames();
@@ -368,19 +399,16 @@ void TestRtfReader::defaultTableFile() {
     QCOMPARE(cellText(table->cellAt(0, 0)), "Band");
     QCOMPARE(formatAt(document, "Band").fontWeight(), QFont::Bold);
 
-    // Every band from 160 m to 70 cm is there, in order, with its segments.
-    QStringList bands;
-    QStringList segments;
+    QStringList shownBands;
+    QStringList shownSegments;
     for (int r = 1; r < table->rows(); ++r) {
         if (!cellText(table->cellAt(r, 0)).isEmpty())
-            bands << cellText(table->cellAt(r, 0));
-        segments << cellText(table->cellAt(r, 1));
+            shownBands << cellText(table->cellAt(r, 0));
+        shownSegments << cellText(table->cellAt(r, 1));
     }
-    QCOMPARE(bands, QStringList({"160 m", "80 m", "60 m", "40 m", "30 m", "20 m", "17 m", "15 m",
-                                 "12 m", "10 m", "6 m", "2 m", "1.25 m", "70 cm"}));
-    QVERIFY(segments.contains(u"3.800 \u2013 4.000"_qs));
-    QVERIFY(segments.contains(u"14.225 \u2013 14.350"_qs));
-    QVERIFY(segments.contains(u"420.0 \u2013 450.0"_qs));
+    QCOMPARE(shownBands, bands);
+    for (const QString& segment : segments)
+        QVERIFY2(shownSegments.contains(segment), qPrintable(segment));
     QVERIFY(document.toPlainText().contains(u"\u2264 200 W"_qs));
     QVERIFY(!document.toPlainText().contains(u'?'));
     QVERIFY(!document.toPlainText().contains(u'\\'));

@@ -3,6 +3,7 @@
 #include "bank/text_rules.h"
 #include "drill/answer_placement.h"
 #include "drill/topic_catalogue.h"
+#include "widgets/examination.h"
 
 #include <QtTest>
 #include <set>
@@ -58,7 +59,7 @@ private slots:
         QCOMPARE(names.last(), QStringLiteral("Antennas And Feed Lines"));
     }
 
-    void fortySevenCodesAreRecognised() {
+    void fortyEightCodesAreRecognised() {
         int recognised = 0;
         for (QChar letter : QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
             for (int digit = 0; digit <= 9; ++digit) {
@@ -68,9 +69,14 @@ private slots:
                     QCOMPARE(*name, TopicCatalogue::names().at(digit));
                 }
             }
-        QCOMPARE(recognised, 47);
+        QCOMPARE(recognised, 48);
         QCOMPARE(*TopicCatalogue::nameForCode(QStringLiteral("T0")), QStringLiteral("RF Safety"));
         QVERIFY(!TopicCatalogue::nameForCode(QStringLiteral("N0")));
+        // Subelement 0 comes last, as the pools print it.
+        QCOMPARE(TopicCatalogue::syllabusCodes(QChar('E')).join(' '),
+                 QStringLiteral("E1 E2 E3 E4 E5 E6 E7 E8 E9 E0"));
+        QCOMPARE(TopicCatalogue::syllabusCodes(QChar('N')).size(), 9);
+        QVERIFY(TopicCatalogue::syllabusCodes(QChar('g')).isEmpty());
         QVERIFY(!TopicCatalogue::nameForCode(QStringLiteral("G")));
         QVERIFY(!TopicCatalogue::nameForCode(QStringLiteral("G5A")));
     }
@@ -85,6 +91,8 @@ private slots:
                                      << "T0A01";
         QTest::newRow("N RF Safety") << QChar('N') << "RF Safety"
                                      << "";
+        QTest::newRow("E RF Safety") << QChar('E') << "RF Safety"
+                                     << "E0A01";
         QTest::newRow("A RF Safety") << QChar('A') << "RF Safety"
                                      << "";
         QTest::newRow("N Practical Circuits") << QChar('N') << "Practical Circuits"
@@ -102,6 +110,28 @@ private slots:
         QFETCH(QString, code);
         const auto result = TopicCatalogue::startCode(letter, topic);
         QCOMPARE(result.value_or(QString()), code);
+    }
+
+    void examOption_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("exam"); // empty: refused
+        QTest::newRow("none") << QStringList{} << "general";
+        QTest::newRow("technician") << QStringList{"--exam", "technician"} << "technician";
+        QTest::newRow("joined") << QStringList{"--exam=extra"} << "extra";
+        QTest::newRow("Qt's own") << QStringList{"-platform", "xcb", "--exam", "extra"} << "extra";
+        QTest::newRow("capital") << QStringList{"--exam", "Extra"} << "";
+        QTest::newRow("no value") << QStringList{"--exam"} << "";
+        QTest::newRow("empty") << QStringList{"--exam="} << "";
+    }
+    void examOption() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, exam);
+        const auto options = Examinations::parseArguments(arguments);
+        QCOMPARE(options.error.isEmpty(), !exam.isEmpty());
+        if (exam.isEmpty())
+            QVERIFY(options.error.contains(QStringLiteral("technician, general or extra")));
+        else
+            QCOMPARE(Examinations::optionValue(options.exam), exam);
     }
 
     void trimRemovesOnlySpaces() {

@@ -92,9 +92,11 @@ void TestTopicJump::choiceFromTheList_data() {
     QTest::newRow("A refuses RF Safety") << poolOf(QLatin1Char('A'), {1}) << "A1A02"
                                          << "RF Safety"
                                          << "A1A02" << unexpected;
-    QTest::newRow("E refuses RF Safety") << poolOf(QLatin1Char('E'), {1}) << "E1A02"
-                                         << "RF Safety"
-                                         << "E1A02" << unexpected;
+    // The current Extra pool has a safety subelement, E0.
+    QTest::newRow("E to RF Safety") << poolOf(QLatin1Char('E'), {0, 1}) << "E1A02"
+                                    << "RF Safety"
+                                    << "E0A01"
+                                    << "";
 
     // The pool letter is taken as it stands: no trimming, no change of case.
     QTest::newRow("lower-case number") << questions({{"g1a01", "1"}, {"G1A01", "1"}}) << "g1a01"

@@ -6,6 +6,7 @@
 #include "display/frm_picture.h"
 #include "display/frm_table.h"
 #include "learner_actions.h"
+#include "main_window/exam_launcher.h"
 #include "main_window/frm_theo.h"
 #include "widgets/announcer.h"
 #include "widgets/click_label.h"
@@ -574,6 +575,49 @@ private slots:
         QVERIFY(w.Text10->isReadOnly());
         w.mnuFileExit->trigger();
         QCOMPARE(fx.dialogs.messages.size(), 1);
+    }
+
+    // File, Study <exam>: the note typed is saved first, then the other exam's program
+    // is started and this one ends; a start that fails is told and the window stays.
+    void studyingAnotherExam_data() {
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("started") << true;
+        QTest::newRow("cannot start") << false;
+    }
+    void studyingAnotherExam() {
+        QFETCH(bool, starts);
+        struct : ExamLauncher {
+            bool start(Examination exam) override {
+                started << exam;
+                return starts;
+            }
+            QList<Examination> started;
+            bool starts = false;
+        } launcher;
+        launcher.starts = starts;
+        WindowFixture fx;
+        QVERIFY(fx.open());
+        FrmTheo& w = *fx.window;
+        QVERIFY(!w.mnuFileStudy[0]->isEnabled()); // no launcher: nothing to start
+        w.setExamination(Examination::General, &launcher);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Varnel Theory"));
+        QCOMPARE(w.mnuFileStudy[2]->text(), QStringLiteral("Study Extr&a"));
+        QVERIFY(w.mnuFileStudy[0]->isEnabled() && w.mnuFileStudy[2]->isEnabled());
+        QVERIFY(!w.mnuFileStudy[1]->isEnabled());
+        w.show();
+        QVERIFY(press(w.Command8));
+        QTest::keyClicks(w.Text10, QStringLiteral("My note"));
+        w.mnuFileStudy[0]->trigger();
+        QVERIFY(launcher.started == QList<Examination>{Examination::Technician});
+        QCOMPARE(w.isVisible(), !starts);
+        QCOMPARE(fx.bank.column(QStringLiteral("Hints"), QStringLiteral("hints")).last(),
+                 QStringLiteral("My note"));
+        QCOMPARE(fx.dialogs.messages.size(), starts ? 0 : 1);
+
+        // The caption names the exam of the bank's questions.
+        WindowFixture extra(plainQuestions({QStringLiteral("E0A01")}), {});
+        QVERIFY(extra.open());
+        QCOMPARE(extra.window->windowTitle(), QStringLiteral("Varnel Theory \u2013 Extra"));
     }
 };
 
