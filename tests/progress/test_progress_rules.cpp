@@ -199,9 +199,11 @@ void TestProgressRules::schedule() {
         const QStringList parts = answer.split(':');
         LeitnerSchedule::answer(card, start.addDays(parts[0].toInt()), parts[1] == "R");
     }
-    QCOMPARE(LeitnerSchedule::state(card), QFETCH(QString, state));
-    QCOMPARE(card.box, QFETCH(int, box));
-    const int dueDay = QFETCH(int, dueDay);
+    QFETCH(QString, state);
+    QFETCH(int, box);
+    QFETCH(int, dueDay);
+    QCOMPARE(LeitnerSchedule::state(card), state);
+    QCOMPARE(card.box, box);
     QCOMPARE(card.due, dueDay < 0 ? QDateTime() : start.addDays(dueDay));
 }
 
@@ -266,7 +268,7 @@ void TestProgressRules::storeRefusesFilesNotItsOwn() {
     QVERIFY(foreign.open(QIODevice::ReadOnly));
     const QByteArray foreignBytes = foreign.readAll();
     foreign.close();
-    const QList<QByteArray> contents{foreignBytes, QByteArray("not a database at all, ") * 300,
+    const QList<QByteArray> contents{foreignBytes, QByteArray("not a database at all, ").repeated(300),
                                      QByteArray()};
     for (const QByteArray& bytes : contents) {
         QFile file(path);
