@@ -8,7 +8,7 @@
 #include "drill/random_draw.h"
 #include "main_window/frm_theo.h"
 #include "progress/frm_progress.h"
-#include "progress/progress_records.h"
+#include "progress/progress_store.h"
 #include "synthetic_bank.h"
 #include "widgets/dialogs.h"
 
@@ -59,44 +59,6 @@ QString extraNumber(qint64 i) {
         .arg(i / 50 + 1, 2, 10, QLatin1Char('0'));
 }
 
-// The records held in memory, each question's standing worked out from its answers
-// on every read, as a store without a summary of its own would.
-class BenchRecords : public ProgressRecords {
-public:
-    QString filePath() const override { return QString(); }
-    BankStatus answers(QVector<FileAnswer>& out) override {
-        out = recorded;
-        return BankStatus::success();
-    }
-    BankStatus exams(QVector<FileExam>& out) override {
-        out = taken;
-        return BankStatus::success();
-    }
-    BankStatus questions(QVector<FileQuestion>& out) override {
-        QHash<QString, FileQuestion> byNumber;
-        for (const FileAnswer& a : recorded) {
-            FileQuestion& q = byNumber[a.number];
-            q.number = a.number;
-            q.state = a.right && q.lastRight ? QStringLiteral("known") : QStringLiteral("learning");
-            (a.right ? q.right : q.wrong)++;
-            q.lastAnswered = a.answered;
-            q.lastRight = a.right;
-            q.due = a.answered.addDays(a.right ? 4 : 1);
-        }
-        out = byNumber.values().toVector();
-        return BankStatus::success();
-    }
-    BankStatus merge(const QVector<FileAnswer>&, const QVector<FileExam>&, int&, int&) override {
-        return BankStatus::failure(QStringLiteral("not measured"));
-    }
-    BankStatus reset(const QString&) override {
-        return BankStatus::failure(QStringLiteral("not measured"));
-    }
-
-    QVector<FileAnswer> recorded;
-    QVector<FileExam> taken;
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -112,17 +74,43 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the bank could not be written\n");
         return 1;
     }
-    BenchRecords records;
+    // The store beside the bank, as the window finds it: 100,000 answers, 40 exams.
+    QVector<FileAnswer> recorded;
+    QVector<FileExam> taken;
     QRandomGenerator random(11);
     const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-200);
-    records.recorded.reserve(answers);
+    recorded.reserve(answers);
     for (int i = 0; i < answers; ++i)
-        records.recorded << FileAnswer{extraNumber(random.bounded(questions)),
+        recorded << FileAnswer{extraNumber(random.bounded(questions)),
                                        start.addMSecs(qint64(i) * 170000), random.bounded(10) < 7,
                                        QStringLiteral("study")};
     for (int i = 0; i < 40; ++i)
-        records.taken << FileExam{start.addDays(i * 5), 30 + i % 15, 50, 30 + i % 15 >= 37,
+        taken << FileExam{start.addDays(i * 5), 30 + i % 15, 50, 30 + i % 15 >= 37,
                                   QStringLiteral("E1 4/6; E2 5/5")};
+
+    {
+        ProgressStore store(dir.path());
+        int added = 0;
+        int examsAdded = 0;
+        if (BankStatus s = store.merge(recorded, taken, added, examsAdded); !s) {
+            std::fprintf(stderr, "%s\n", qPrintable(s.reason()));
+            return 1;
+        }
+        // Recording one answer: one transaction of its own, as after every judged click.
+        std::vector<qint64> records;
+        QElapsedTimer timer;
+        for (int i = 0; i < 200; ++i) {
+            timer.start();
+            if (!store.record(extraNumber(i % questions), start.addDays(201).addMSecs(i), i % 3 != 0,
+                              QStringLiteral("study")))
+                return 1;
+            records.push_back(timer.nsecsElapsed());
+        }
+        std::sort(records.begin(), records.end());
+        std::printf("recording an answer (store of %d answers): median %.2f ms  p90 %.2f  max %.2f\n",
+                    answers, records[records.size() / 2] / 1e6, records[records.size() * 9 / 10] / 1e6,
+                    records.back() / 1e6);
+    }
 
     PrintingDialogs dialogs;
     FixedSeedDraw draw;
@@ -132,7 +120,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     window.show();
-    window.setProgressRecords(&records);
     QCoreApplication::processEvents();
 
     std::vector<qint64> samples;

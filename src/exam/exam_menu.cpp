@@ -9,6 +9,7 @@
 #include "main_window/frm_theo.h"
 #include "widgets/click_label.h"
 #include "widgets/dialogs.h"
+#include "widgets/program_identity.h"
 #include "widgets/window_moves.h"
 
 #include <QComboBox>
@@ -62,6 +63,7 @@ FrmExam* FrmTheo::createFrmExam() {
     // Or the missed questions are reviewed at once, from the exam's own copies.
     auto reviewThese = [this](const QVector<ExamQuestion>& questions) {
         FrmReview* review = frmReview();
+        review->setWindowTitle(programTitle + QStringLiteral(" - Review Missed"));
         review->begin(questions);
         showBesideStudy(review);
     };

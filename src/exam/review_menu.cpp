@@ -7,6 +7,7 @@
 #include "main_window/frm_theo.h"
 #include "progress/progress_store.h"
 #include "widgets/dialogs.h"
+#include "widgets/program_identity.h"
 #include "widgets/window_moves.h"
 
 #include <QComboBox>
@@ -49,6 +50,7 @@ void FrmTheo::mnuFileReview_Click() {
     }
     FrmReview* review = frmReview();
     const auto fromEarlier = numbers.size() - listed;
+    review->setWindowTitle(programTitle + QStringLiteral(" - Review Missed"));
     review->begin(outcome.questions, outcome.skipped,
                   fromEarlier == 0 ? QString()
                                    : QStringLiteral("Asked: the %1 questions of the missed list and "

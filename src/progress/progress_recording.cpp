@@ -9,6 +9,7 @@
 #include "main_window/frm_theo.h"
 #include "progress/progress_store.h"
 #include "widgets/dialogs.h"
+#include "widgets/program_identity.h"
 #include "widgets/window_moves.h"
 
 #include <QLocale>
@@ -113,6 +114,8 @@ void FrmTheo::mnuFileDue_Click() {
         return;
     }
     FrmReview* review = frmReview();
+    // One review window serves the missed list and the due questions: its title says which.
+    review->setWindowTitle(programTitle + QStringLiteral(" - Due Questions"));
     review->begin(outcome.questions, outcome.skipped,
                   QStringLiteral("Due again: %1 questions, the most overdue first.")
                       .arg(outcome.questions.size()));

@@ -247,6 +247,7 @@ void TestProgressWindow::answersComeBackInLaterRuns() {
     QCOMPARE(review->questions().size(), 1);
     QCOMPARE(review->questions().first().number, QStringLiteral("G0A02"));
     QVERIFY(review->lblJudgement->text().startsWith("Due again: 1 "));
+    QCOMPARE(review->windowTitle(), QStringLiteral("Varnel Theory - Due Questions"));
     QVERIFY(f.restart());
     f.window->mnuFileReview_Click();
     review = f.window->existingFrmReview();
